@@ -1,0 +1,18 @@
+#pragma once
+// Conversion between the program's GBK text and UTF-8, for the edges: the terminal, the
+// GUI toolkit, file names on disk and records stored in UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace kelvara {
+
+// A byte that GBK cannot decode, or a character GBK cannot encode, becomes "?".
+std::string gbk_to_utf8(std::string_view gbk);
+std::string utf8_to_gbk(std::string_view utf8);
+
+// True for well-formed UTF-8 that holds at least one multi-byte sequence, or that
+// starts with the UTF-8 byte-order mark: text that is not plain ASCII nor GBK.
+bool looks_like_utf8(std::string_view bytes);
+
+}  // namespace kelvara

@@ -1,0 +1,54 @@
+#include "support/test_support.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/encoding.h"
+
+namespace kelvara::test {
+
+std::string G(std::string_view utf8) { return utf8_to_gbk(utf8); }
+std::string U(std::string_view gbk) { return gbk_to_utf8(gbk); }
+
+std::optional<std::filesystem::path> corpus_dir() {
+    const char* env = std::getenv("KELVARA_CORPUS_DIR");
+    std::filesystem::path dir = env ? env : "../shared/corpus";
+    std::error_code ec;
+    if (std::filesystem::is_directory(dir, ec)) return dir;
+    return std::nullopt;
+}
+
+std::vector<std::filesystem::path> corpus_files(std::string_view extension) {
+    std::vector<std::filesystem::path> files;
+    const auto dir = corpus_dir();
+    if (!dir) return files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(*dir))
+        if (entry.is_regular_file() && entry.path().extension() == extension) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TempDir::TempDir() {
+    std::string templ = (std::filesystem::temp_directory_path() / "kelvara-test-XXXXXX").string();
+    if (!mkdtemp(templ.data())) std::abort();
+    path_ = templ;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+}  // namespace kelvara::test
