@@ -1,0 +1,172 @@
+#include "platform/font.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_BITMAP_H
+#include FT_OUTLINE_H
+#include FT_SYNTHESIS_H
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvara {
+
+struct Font::Impl {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+};
+
+namespace {
+
+// Emboldening strength for weight 700, as a fraction of the em size.
+constexpr double kBoldStrength = 1.0 / 24.0;
+
+// Copies the rendered glyph slot into the mask with its top-left at (x0, y0), keeping the
+// larger coverage where glyphs overlap.
+void blit(const FT_Bitmap& bm, TextMask& mask, int x0, int y0) {
+    for (unsigned row = 0; row < bm.rows; ++row) {
+        const int y = y0 + static_cast<int>(row);
+        if (y < 0 || y >= mask.height) continue;
+        const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
+        for (unsigned col = 0; col < bm.width; ++col) {
+            const int x = x0 + static_cast<int>(col);
+            if (x < 0 || x >= mask.width) continue;
+            std::uint8_t v;
+            if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
+                v = (src[col >> 3] & (0x80 >> (col & 7))) ? 255 : 0;
+            else
+                v = src[col];
+            auto& dst = mask.coverage[static_cast<std::size_t>(y) * mask.width + x];
+            dst = std::max(dst, v);
+        }
+    }
+}
+
+bool load_glyph(FT_Face face, char32_t ch, Weight weight) {
+    if (FT_Load_Char(face, ch, FT_LOAD_DEFAULT) != 0) return false;
+    if (weight == Weight::Bold) {
+        FT_GlyphSlot slot = face->glyph;
+        if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+            const FT_Pos strength = static_cast<FT_Pos>(std::lround(face->size->metrics.y_ppem * 64 * kBoldStrength));
+            FT_Outline_Embolden(&slot->outline, strength);
+        } else {
+            FT_GlyphSlot_Embolden(slot);
+        }
+    }
+    return FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> Font::find(std::string_view family) {
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return std::nullopt;
+    std::optional<std::filesystem::path> found;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_FAMILY, nullptr);
+    if (FcFontSet* set = FcFontList(config, pattern, objects)) {
+        std::vector<std::string> files;
+        for (int i = 0; i < set->nfont; ++i) {
+            FcChar8* file = nullptr;
+            if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+                files.emplace_back(reinterpret_cast<const char*>(file));
+        }
+        std::sort(files.begin(), files.end());  // the same font on every run
+        if (!files.empty()) found = files.front();
+        FcFontSetDestroy(set);
+    }
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    FcConfigDestroy(config);
+    return found;
+}
+
+std::optional<std::filesystem::path> Font::find_song() { return find("AR PL UMing CN"); }
+
+std::unique_ptr<Font> Font::open(const std::filesystem::path& file, int face_index) {
+    std::unique_ptr<Font> font(new Font);
+    font->impl_ = std::make_unique<Impl>();
+    if (FT_Init_FreeType(&font->impl_->library) != 0) return nullptr;
+    if (FT_New_Face(font->impl_->library, file.c_str(), face_index, &font->impl_->face) != 0) return nullptr;
+    return font;
+}
+
+Font::~Font() {
+    if (!impl_) return;
+    if (impl_->face) FT_Done_Face(impl_->face);
+    if (impl_->library) FT_Done_FreeType(impl_->library);
+}
+
+TextMask Font::render(std::u32string_view text, int pixel_height, Weight weight) const {
+    TextMask mask;
+    FT_Face face = impl_->face;
+    if (pixel_height <= 0 || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixel_height)) != 0) return mask;
+    const int ascender = static_cast<int>(face->size->metrics.ascender >> 6);
+    const int descender = static_cast<int>(-(face->size->metrics.descender >> 6));
+    mask.baseline = ascender;
+    mask.height = ascender + descender;
+    // First pass: the width from the advances; second pass: the pixels.
+    int width = 0;
+    for (char32_t ch : text)
+        if (load_glyph(face, ch, weight)) width += static_cast<int>((face->glyph->advance.x + 32) >> 6);
+    mask.width = width;
+    mask.coverage.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
+    int pen = 0;
+    for (char32_t ch : text) {
+        if (!load_glyph(face, ch, weight)) continue;
+        const FT_GlyphSlot slot = face->glyph;
+        blit(slot->bitmap, mask, pen + slot->bitmap_left, ascender - slot->bitmap_top);
+        pen += static_cast<int>((slot->advance.x + 32) >> 6);
+    }
+    return mask;
+}
+
+TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
+    TextMask mask;
+    mask.width = mask.height = box_size;
+    mask.coverage.assign(static_cast<std::size_t>(box_size) * box_size, 0);
+    FT_Face face = impl_->face;
+    // Scale by the glyph's outline box so that every character fills the box alike;
+    // embedded bitmaps are skipped so that the outline is always used.
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(box_size)) != 0) return mask;
+    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return mask;
+    FT_BBox box;
+    FT_Outline_Get_CBox(&face->glyph->outline, &box);
+    const double extent = std::max(box.xMax - box.xMin, box.yMax - box.yMin) / 64.0;
+    if (extent <= 0) return mask;
+    const int size = std::max(1, static_cast<int>(std::lround(box_size * box_size / extent)));
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size));
+    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return mask;
+    FT_GlyphSlot slot = face->glyph;
+    if (weight == Weight::Bold)
+        FT_Outline_Embolden(&slot->outline, static_cast<FT_Pos>(std::lround(size * 64 * kBoldStrength)));
+    FT_Outline_Get_CBox(&slot->outline, &box);
+    // Centre the outline box in the mask, on whole-pixel offsets in 26.6 units.
+    const FT_Pos dx = static_cast<FT_Pos>(std::lround((box_size * 64 - (box.xMax - box.xMin)) / 2.0)) - box.xMin;
+    const FT_Pos dy = static_cast<FT_Pos>(std::lround((box_size * 64 - (box.yMax - box.yMin)) / 2.0)) - box.yMin;
+    FT_Outline_Translate(&slot->outline, dx, dy);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return mask;
+    blit(slot->bitmap, mask, slot->bitmap_left, box_size - slot->bitmap_top);
+    return mask;
+}
+
+std::u32string utf8_to_utf32(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int n = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) {
+            out += U'?';
+            ++i;
+            continue;
+        }
+        char32_t cp = n == 1 ? b : n == 2 ? (b & 0x1F) : n == 3 ? (b & 0x0F) : (b & 0x07);
+        for (int k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += cp;
+        i += n;
+    }
+    return out;
+}
+
+}  // namespace kelvara
