@@ -1,0 +1,175 @@
+#include "platform/profile_file.h"
+
+#include <optional>
+
+#include "platform/atomic_file.h"
+#include "platform/text.h"
+
+namespace kelvara {
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+// Blanks are ASCII bytes below 0x40, so they can never be the trail byte of a GBK character.
+std::string_view trim_left(std::string_view s) {
+    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
+    return s;
+}
+
+std::string_view trim(std::string_view s) {
+    s = trim_left(s);
+    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+std::string fold_name(std::string_view name) { return gbk::to_lower_ascii(trim(name)); }
+
+// The name of a "[name]" header line. "]" (0x5D) can be a GBK trail byte, so the closing
+// bracket is searched character by character; the last one counts, as on Windows. A
+// line that opens a bracket without closing it is no header, and no key either.
+std::optional<std::string_view> header_name(std::string_view line) {
+    const auto t = trim_left(line);
+    if (t.empty() || t.front() != '[') return std::nullopt;
+    std::size_t close = std::string_view::npos;
+    for (std::size_t i = 1; i < t.size(); i += gbk::char_length(t, i))
+        if (t[i] == ']') close = i;
+    if (close == std::string_view::npos) return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+// "key=value"; comments (";"), headers and lines without "=" are never keys. "=" (0x3D)
+// is below every GBK trail byte, so a plain search is safe.
+std::optional<KeyLine> key_line(std::string_view line) {
+    const auto t = trim_left(line);
+    if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
+    const auto eq = t.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    return KeyLine{trim(t.substr(0, eq)), t.substr(eq + 1)};
+}
+
+// Surrounding blanks go, then one pair of matching quotes, as the Windows reader does.
+std::string_view unquote(std::string_view value) {
+    value = trim(value);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string fit_buffer(std::string_view value) {
+    return std::string(gbk::cut_whole_chars(value, ProfileFile::kValueBufferSize - 1));
+}
+
+}  // namespace
+
+ProfileFile ProfileFile::from_text(std::string_view bytes) {
+    ProfileFile file;
+    const auto first_break = bytes.find('\n');
+    if (first_break != std::string_view::npos && (first_break == 0 || bytes[first_break - 1] != '\r'))
+        file.new_line_ = "\n";
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        if (end == std::string_view::npos) {
+            file.lines_.push_back({std::string(bytes), ""});
+            break;
+        }
+        auto content = bytes.substr(0, end);
+        std::string ending = "\n";
+        if (!content.empty() && content.back() == '\r') {
+            content.remove_suffix(1);
+            ending = "\r\n";
+        }
+        file.lines_.push_back({std::string(content), std::move(ending)});
+        bytes.remove_prefix(end + 1);
+    }
+    return file;
+}
+
+ProfileFile ProfileFile::load(const std::filesystem::path& path) {
+    const auto bytes = read_file(path);
+    return bytes ? from_text(*bytes) : ProfileFile{};
+}
+
+std::size_t ProfileFile::find_section(std::string_view section) const {
+    const auto wanted = fold_name(section);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto name = header_name(lines_[i].content);
+        if (name && gbk::to_lower_ascii(*name) == wanted) return i;
+    }
+    return lines_.size();
+}
+
+std::size_t ProfileFile::find_key(std::size_t header, std::string_view key) const {
+    const auto wanted = fold_name(key);
+    for (std::size_t i = header + 1; i < lines_.size() && !header_name(lines_[i].content); ++i) {
+        const auto line = key_line(lines_[i].content);
+        if (line && gbk::to_lower_ascii(line->key) == wanted) return i;
+    }
+    return lines_.size();
+}
+
+std::string ProfileFile::read(std::string_view section, std::string_view key, std::string_view default_value) const {
+    const auto header = find_section(section);
+    if (header < lines_.size()) {
+        const auto index = find_key(header, key);
+        if (index < lines_.size()) return fit_buffer(unquote(key_line(lines_[index].content)->value));
+    }
+    // Windows drops the default's trailing blanks.
+    while (!default_value.empty() && is_blank(default_value.back())) default_value.remove_suffix(1);
+    return fit_buffer(default_value);
+}
+
+bool ProfileFile::write(std::string_view section, std::string_view key, std::string_view value) {
+    // A line break would let the value start a line of its own; a key with "=" or one
+    // that reads as a comment or header would not read back as itself.
+    if (has_line_break(section) || has_line_break(key) || has_line_break(value)) return false;
+    section = trim(section);
+    key = trim(key);
+    if (key.empty() || key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[')
+        return false;
+
+    std::string line = std::string(key) + "=" + std::string(value);
+    const auto header = find_section(section);
+    if (header == lines_.size()) {
+        insert_line(lines_.size(), "[" + std::string(section) + "]");
+        insert_line(lines_.size(), std::move(line));
+        return true;
+    }
+    const auto index = find_key(header, key);
+    if (index < lines_.size()) {
+        lines_[index].content = std::move(line);
+        return true;
+    }
+    // After the section's last key, so blank lines and comments before the next section
+    // stay where they are.
+    auto after = header + 1;
+    for (std::size_t i = header + 1; i < lines_.size() && !header_name(lines_[i].content); ++i)
+        if (key_line(lines_[i].content)) after = i + 1;
+    insert_line(after, std::move(line));
+    return true;
+}
+
+void ProfileFile::insert_line(std::size_t index, std::string content) {
+    if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = new_line_;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(content), new_line_});
+}
+
+std::string ProfileFile::text() const {
+    std::string out;
+    for (const auto& line : lines_) {
+        out += line.content;
+        out += line.ending;
+    }
+    return out;
+}
+
+bool ProfileFile::save(const std::filesystem::path& path) const { return write_file_atomically(path, text()); }
+
+}  // namespace kelvara
