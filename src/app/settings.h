@@ -1,0 +1,39 @@
+#pragma once
+// The user's preferences and the settings file that keeps them: section "设置" of a
+// GBK profile file, values as the Windows program wrote them, so files move both ways.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/profile_file.h"
+
+namespace kelvara {
+
+struct Settings {
+    bool sound_effects = true;      // move sounds during the demonstration
+    bool background_music = false;  // the main window's tune, in a loop
+    int demo_delay = 1000;          // milliseconds between two moves of the demonstration
+    int frame_delay = 100;          // hundredths of a second per animation picture
+    std::string author;             // GBK; drawn into the board and the animations
+    bool start_at_selected_move = false;  // held while the program runs, never stored
+};
+
+// Missing keys keep their defaults. Only "真" turns the sounds on and only "假" turns the
+// tune off, so an unknown text leaves sounds off and the tune on.
+Settings load_settings(const ProfileFile& file);
+// Writes the five stored values, in order. False, with the file unchanged, when the
+// author holds a line break that the file cannot keep.
+bool save_settings(const Settings& settings, ProfileFile& file);
+
+// Defaults when the file is missing or unreadable.
+Settings load_settings(const std::filesystem::path& path);
+// Keeps every other line of the file and replaces it in one atomic write; creates the
+// file's folder when missing. False when nothing was written: an existing file that
+// cannot be read is never overwritten, since its other contents would be lost.
+bool save_settings(const Settings& settings, const std::filesystem::path& path);
+
+// "动画制作：" followed by the author, or "" for no author.
+std::string author_line(std::string_view author);
+
+}  // namespace kelvara

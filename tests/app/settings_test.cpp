@@ -1,0 +1,127 @@
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/test_support.h"
+
+namespace kelvara {
+namespace {
+
+using test::G;
+
+void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+Settings from_text(const std::string& utf8) { return load_settings(ProfileFile::from_text(G(utf8))); }
+
+TEST(LoadSettings, DefaultsWithoutAFile) {
+    test::TempDir dir;
+    const auto s = load_settings(dir.path() / "rcanim.ini");
+    EXPECT_TRUE(s.sound_effects);
+    EXPECT_FALSE(s.background_music);
+    EXPECT_EQ(s.demo_delay, 1000);
+    EXPECT_EQ(s.frame_delay, 100);
+    EXPECT_EQ(s.author, "");
+    EXPECT_FALSE(s.start_at_selected_move);
+}
+
+TEST(LoadSettings, OnlyTheExactWordsCountForTheSwitches) {
+    // Sounds need "真"; the tune is off only for "假": an unknown word turns it on.
+    const auto odd = from_text("[设置]\r\n使用音效=abc\r\n使用背乐=abc\r\n");
+    EXPECT_FALSE(odd.sound_effects);
+    EXPECT_TRUE(odd.background_music);
+
+    const auto plain = from_text("[设置]\r\n使用音效=假\r\n使用背乐=真\r\n");
+    EXPECT_FALSE(plain.sound_effects);
+    EXPECT_TRUE(plain.background_music);
+}
+
+TEST(LoadSettings, DelaysAndAuthor) {
+    const auto s = from_text("[设置]\r\n演示延时=1500\r\n帧延时=30\r\n动画作者= 象棋迷 \r\n");
+    EXPECT_EQ(s.demo_delay, 1500);
+    EXPECT_EQ(s.frame_delay, 30);
+    EXPECT_EQ(s.author, G("象棋迷")) << test::U(s.author);
+
+    const auto odd = from_text("[设置]\r\n演示延时=１２００ms\r\n帧延时=abc\r\n");
+    EXPECT_EQ(odd.demo_delay, 1200);  // full-width digits fold, the unit is ignored
+    EXPECT_EQ(odd.frame_delay, 0);    // no digits
+}
+
+TEST(SaveSettings, NewFileHoldsTheFiveKeysInOrder) {
+    test::TempDir dir;
+    const auto path = dir.path() / "sub" / "rcanim.ini";  // the folder is created
+    Settings s;
+    s.background_music = true;
+    s.demo_delay = 1500;
+    s.frame_delay = 30;
+    s.author = G("象棋迷");
+    s.start_at_selected_move = true;  // never stored
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(test::read_file(path),
+              G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n"));
+
+    const auto back = load_settings(path);
+    EXPECT_EQ(back.sound_effects, s.sound_effects);
+    EXPECT_EQ(back.background_music, s.background_music);
+    EXPECT_EQ(back.demo_delay, s.demo_delay);
+    EXPECT_EQ(back.frame_delay, s.frame_delay);
+    EXPECT_EQ(back.author, s.author);
+}
+
+TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
+    test::TempDir dir;
+    const auto path = dir.path() / "rcanim.ini";
+    const std::string head = "; written by hand\r\n[Window]\r\nX=10\r\nx=20\r\n\r\n";
+    const std::string tail = "\r\n[其他]\r\n帧延时=7\r\n";
+    write_bytes(path, G(head + "[设置]\r\n 使用音效 = 假 \r\nColour=Red\r\n演示延时=1\r\n" + tail));
+
+    Settings s;
+    s.sound_effects = true;
+    s.frame_delay = 55;
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_EQ(test::U(test::read_file(path)),
+              head + "[设置]\r\n使用音效=真\r\nColour=Red\r\n演示延时=1000\r\n使用背乐=假\r\n帧延时=55\r\n动画作者=\r\n" +
+                  tail);
+    EXPECT_EQ(load_settings(path).frame_delay, 55);
+}
+
+TEST(SaveSettings, FailureLeavesNothingHalfWritten) {
+    test::TempDir dir;
+    // The folder is a plain file: nothing can be created in it.
+    write_bytes(dir.path() / "blocked", "not a folder");
+    EXPECT_FALSE(save_settings(Settings{}, dir.path() / "blocked" / "rcanim.ini"));
+    EXPECT_EQ(test::read_file(dir.path() / "blocked"), "not a folder");
+
+    // An author with a line break would inject a line; the file stays as it was.
+    const auto path = dir.path() / "rcanim.ini";
+    const std::string before = G("[设置]\r\n动画作者=甲\r\n");
+    write_bytes(path, before);
+    Settings s;
+    s.author = "a\r\n[x]";
+    EXPECT_FALSE(save_settings(s, path));
+    EXPECT_EQ(test::read_file(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+
+    auto file = ProfileFile::from_text(before);
+    EXPECT_FALSE(save_settings(s, file));
+    EXPECT_EQ(file.text(), before);  // not even the first four keys
+}
+
+TEST(SaveSettings, AnUnreadableFileIsNotOverwritten) {
+    test::TempDir dir;
+    const auto path = dir.path() / "rcanim.ini";
+    std::filesystem::create_directory(path);  // exists, but cannot be read as a file
+    EXPECT_FALSE(save_settings(Settings{}, path));
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(AuthorLine, PrefixOrNothing) {
+    EXPECT_EQ(author_line(G("象棋迷")), G("动画制作：象棋迷"));
+    EXPECT_EQ(author_line(""), "");
+}
+
+}  // namespace
+}  // namespace kelvara
