@@ -1,0 +1,25 @@
+#pragma once
+// The folder the generator writes into. Every write either succeeds whole or throws.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+#include "platform/image.h"
+
+namespace kelvara::generator {
+
+class AssetFolder {
+public:
+    // Creates the folder when it does not exist yet.
+    explicit AssetFolder(std::filesystem::path folder);
+    void write(std::string_view name, std::span<const std::uint8_t> bytes) const;
+    void write_png(std::string_view name, const Image& image) const;
+    const std::filesystem::path& path() const { return folder_; }
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace kelvara::generator

@@ -1,0 +1,64 @@
+// kelvara-asset-generator: draws the pictures compiled into the program.
+//   kelvara-asset-generator FOLDER            writes every asset into FOLDER
+//   kelvara-asset-generator --preview FOLDER  writes preview pictures of the assets together
+// The same font gives the same bytes on every run.
+
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "asset_folder.h"
+#include "board/board_pictures.h"
+#include "palette/palette_asset.h"
+#include "pieces/piece_pictures.h"
+#include "platform/font.h"
+#include "preview.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kelvara-asset-generator FOLDER\n"
+    "       kelvara-asset-generator --preview FOLDER\n";
+
+int run(const std::string& folder_name, bool preview) {
+    using namespace kelvara;
+    const auto font_file = Font::find_song();
+    if (!font_file) {
+        std::cerr << "kelvara-asset-generator: the font AR PL UMing CN is not installed "
+                     "(Debian package fonts-arphic-uming); the piece characters and file numbers need it\n";
+        return 1;
+    }
+    const auto font = Font::open(*font_file);
+    if (!font) {
+        std::cerr << "kelvara-asset-generator: cannot open the font " << font_file->string() << "\n";
+        return 1;
+    }
+    const generator::AssetFolder folder(folder_name);
+    const generator::BoardPictures board = generator::draw_board_pictures(*font);
+    const generator::PiecePictures pieces = generator::draw_piece_pictures(*font);
+    const generator::Palette palette = generator::derive_animation_palette(board, pieces, *font);
+    if (preview) {
+        generator::write_preview(board, pieces, palette, *font, folder);
+        return 0;
+    }
+    generator::write_board_assets(board, folder);
+    generator::write_piece_assets(pieces, folder);
+    generator::write_palette_asset(palette, board, pieces, *font, folder);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool preview = argc == 3 && std::string(argv[1]) == "--preview";
+    if (!(argc == 2 || preview) || std::string(argv[1]).starts_with("-") != preview) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    try {
+        return run(argv[argc - 1], preview);
+    } catch (const std::exception& e) {
+        std::cerr << "kelvara-asset-generator: " << e.what() << "\n";
+        return 1;
+    }
+}

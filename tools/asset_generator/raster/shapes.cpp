@@ -1,0 +1,81 @@
+#include "raster/shapes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "raster/blend.h"
+
+namespace kelvara::generator {
+
+namespace {
+
+// 16 × 16 samples give coverages in steps of one 256th: as fine as the alpha byte.
+constexpr int kSamples = 16;
+
+template <class Inside>
+int coverage(int x, int y, const Inside& inside) {
+    int hits = 0;
+    for (int sy = 0; sy < kSamples; ++sy)
+        for (int sx = 0; sx < kSamples; ++sx)
+            if (inside(Point{x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples})) ++hits;
+    return std::min(255, hits);
+}
+
+template <class Inside>
+void fill_shape(Image& image, int left, int top, int right, int bottom, const Inside& inside, const Shade& shade) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image.width - 1);
+    bottom = std::min(bottom, image.height - 1);
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (const int c = coverage(x, y, inside); c > 0) paint(image, x, y, shade(Point{x + 0.5, y + 0.5}), c);
+}
+
+}  // namespace
+
+void fill_rect(Image& image, int left, int top, int right, int bottom, Argb colour) {
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) paint(image, x, y, colour);
+}
+
+void fill_ring(Image& image, Point centre, double inner, double outer, const Shade& shade) {
+    const double inner2 = inner * inner;
+    const double outer2 = outer * outer;
+    auto inside = [&](Point p) {
+        const double dx = p.x - centre.x;
+        const double dy = p.y - centre.y;
+        const double d2 = dx * dx + dy * dy;
+        return d2 >= inner2 && d2 < outer2;
+    };
+    fill_shape(image, static_cast<int>(std::floor(centre.x - outer)), static_cast<int>(std::floor(centre.y - outer)),
+               static_cast<int>(std::ceil(centre.x + outer)), static_cast<int>(std::ceil(centre.y + outer)), inside,
+               shade);
+}
+
+void draw_line(Image& image, Point from, Point to, double width, Argb colour) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0) return;
+    const double ux = dx / length;
+    const double uy = dy / length;
+    const double half = width / 2;
+    // Inside when the point lies along the segment (extended by half the width at each
+    // end) and within half the width of it.
+    auto inside = [&](Point p) {
+        const double px = p.x - from.x;
+        const double py = p.y - from.y;
+        const double along = px * ux + py * uy;
+        const double across = -px * uy + py * ux;
+        return along >= -half && along <= length + half && std::abs(across) <= half;
+    };
+    const double reach = half * std::sqrt(2.0);
+    fill_shape(image, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)),
+               static_cast<int>(std::floor(std::min(from.y, to.y) - reach)),
+               static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)),
+               static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)), inside,
+               [colour](Point) { return colour; });
+}
+
+}  // namespace kelvara::generator

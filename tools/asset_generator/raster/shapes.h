@@ -1,0 +1,30 @@
+#pragma once
+// Filled shapes with anti-aliased edges: each pixel is painted with the share of it
+// that the shape covers, counted on a grid of sub-pixel samples.
+
+#include <functional>
+
+#include "platform/image.h"
+
+namespace kelvara::generator {
+
+// Pixel coordinates are continuous here: pixel (x, y) is the square [x, x+1) × [y, y+1).
+struct Point {
+    double x;
+    double y;
+};
+
+// The colour at a point of the shape, for shading; a plain colour converts to one.
+using Shade = std::function<Argb(Point)>;
+
+// Axis-aligned rectangle of whole pixels, inclusive corners; no edge blending needed.
+void fill_rect(Image& image, int left, int top, int right, int bottom, Argb colour);
+
+// Every point whose distance from `centre` lies within [inner, outer): a disc when
+// inner is 0, a ring otherwise.
+void fill_ring(Image& image, Point centre, double inner, double outer, const Shade& shade);
+
+// A stroke of the given width between two points, with square ends.
+void draw_line(Image& image, Point from, Point to, double width, Argb colour);
+
+}  // namespace kelvara::generator
