@@ -1,0 +1,57 @@
+// The committed assets are what the generator draws today, byte for byte: it is
+// deterministic, and nobody changed it without redrawing assets/.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include <sys/wait.h>
+
+#include "platform/font.h"
+#include "support/test_support.h"
+
+namespace kelvara {
+namespace {
+
+#ifdef KELVARA_ASSET_GENERATOR
+
+std::set<std::string> asset_files(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const auto ext = entry.path().extension();
+        if (ext == ".png" || ext == ".gif") names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(AssetGenerator, RedrawsTheCommittedAssetsExactly) {
+    if (!Font::find_song()) GTEST_SKIP() << "AR PL UMing is not installed: the generator cannot draw";
+    test::TempDir out;
+    const std::string command = std::string("\"") + KELVARA_ASSET_GENERATOR + "\" \"" + out.path().string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    const std::filesystem::path committed = KELVARA_ASSETS_DIR;
+    const auto drawn = asset_files(out.path());
+    EXPECT_EQ(drawn, asset_files(committed)) << "assets/ holds other pictures than the generator draws";
+    EXPECT_EQ(drawn.size(), 20u);
+    for (const auto& name : drawn)
+        EXPECT_EQ(test::read_file(out.path() / name), test::read_file(committed / name))
+            << name << " differs from the committed file: run the regenerate-assets target and commit assets/";
+}
+
+TEST(AssetGenerator, RefusesAMissingFolderArgument) {
+    const std::string command = std::string("\"") + KELVARA_ASSET_GENERATOR + "\" >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+#else
+
+TEST(AssetGenerator, RedrawsTheCommittedAssetsExactly) { GTEST_SKIP() << "built without the developer tools"; }
+
+#endif
+
+}  // namespace
+}  // namespace kelvara
