@@ -1,7 +1,7 @@
 #pragma once
 // Reduces a colour histogram to a few representative colours: median cut for a first
-// guess, then k-means passes. Entirely integer-ordered, so the result is the same on
-// every run.
+// guess, then k-means passes. No randomness and a fixed order of work, so the result is
+// the same on every run.
 
 #include <cstdint>
 #include <vector>

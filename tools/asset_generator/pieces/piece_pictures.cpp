@@ -27,8 +27,9 @@ constexpr double kRimWidth = 1.4;
 // A thin darker ring between rim and disc sets the rim off as a raised edge.
 constexpr double kGrooveWidth = 0.6;
 constexpr double kGrooveShade = 0.55;
-// The character's box: odd, so that its middle pixel is the disc's centre.
-constexpr int kCharacterBox = 15;
+// The character's box: odd, so that its middle pixel is the disc's centre; large enough
+// for a bold character to read at 26 px.
+constexpr int kCharacterBox = 17;
 
 // Lit from above: the rim is brighter at the top than at the bottom.
 Argb shaded(Argb base, Point p, double strength) {

@@ -53,29 +53,4 @@ void fill_ring(Image& image, Point centre, double inner, double outer, const Sha
                shade);
 }
 
-void draw_line(Image& image, Point from, Point to, double width, Argb colour) {
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    const double length = std::hypot(dx, dy);
-    if (length <= 0) return;
-    const double ux = dx / length;
-    const double uy = dy / length;
-    const double half = width / 2;
-    // Inside when the point lies along the segment (extended by half the width at each
-    // end) and within half the width of it.
-    auto inside = [&](Point p) {
-        const double px = p.x - from.x;
-        const double py = p.y - from.y;
-        const double along = px * ux + py * uy;
-        const double across = -px * uy + py * ux;
-        return along >= -half && along <= length + half && std::abs(across) <= half;
-    };
-    const double reach = half * std::sqrt(2.0);
-    fill_shape(image, static_cast<int>(std::floor(std::min(from.x, to.x) - reach)),
-               static_cast<int>(std::floor(std::min(from.y, to.y) - reach)),
-               static_cast<int>(std::ceil(std::max(from.x, to.x) + reach)),
-               static_cast<int>(std::ceil(std::max(from.y, to.y) + reach)), inside,
-               [colour](Point) { return colour; });
-}
-
 }  // namespace kelvara::generator

@@ -17,14 +17,12 @@ struct Point {
 // The colour at a point of the shape, for shading; a plain colour converts to one.
 using Shade = std::function<Argb(Point)>;
 
-// Axis-aligned rectangle of whole pixels, inclusive corners; no edge blending needed.
+// Axis-aligned rectangle of whole pixels, inclusive corners: also the board's 1-pixel
+// lines, which need no edge blending.
 void fill_rect(Image& image, int left, int top, int right, int bottom, Argb colour);
 
 // Every point whose distance from `centre` lies within [inner, outer): a disc when
 // inner is 0, a ring otherwise.
 void fill_ring(Image& image, Point centre, double inner, double outer, const Shade& shade);
-
-// A stroke of the given width between two points, with square ends.
-void draw_line(Image& image, Point from, Point to, double width, Argb colour);
 
 }  // namespace kelvara::generator
