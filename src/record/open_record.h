@@ -1,0 +1,48 @@
+#pragma once
+// Opening a record file: the game record is reset and filled by the reader that the
+// file's extension names (.che or .pgn, any letter case).
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "record/game_record.h"
+#include "record/move_list.h"
+#include "record/read_stop.h"
+
+namespace kelvara {
+
+inline constexpr std::size_t kTitleBytes = 36;
+inline constexpr std::size_t kCaptionBytes = 57;
+inline constexpr std::size_t kRecordSizeLimit = 16 * 1024 * 1024;  // larger files are no records
+
+struct OpenOutcome {
+    bool opened = false;            // false: the file could not be read; nothing changed
+    bool read = false;              // a reader ran (the extension was .che or .pgn)
+    std::optional<ReadStop> stop;   // the reader stopped before the end of the record
+    std::string caption;            // GBK: the file name as the title label shows it
+};
+
+// Reads the whole file once; on failure (empty path, missing or unreadable file, or
+// larger than kRecordSizeLimit) the previous game stays loaded. Otherwise the game and
+// the list are reset, read, and the title is set: the Event tag's value, or else the
+// file name without its extension; either cut to kTitleBytes at a whole character.
+OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list);
+
+// Reads a record from bytes, choosing the reader by the extension of file_name (GBK).
+OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list);
+
+// The title cut to kTitleBytes without splitting a character.
+void cut_title(std::string& title);
+
+// The file name when it fits in kCaptionBytes, else its first 54 bytes (whole
+// characters) and "...".
+std::string caption_text(std::string_view file_name);
+
+// The file name of a path in GBK: file names on disk are UTF-8; a name that is not UTF-8
+// is taken to be GBK already.
+std::string gbk_file_name(const std::filesystem::path& path);
+
+}  // namespace kelvara

@@ -1,0 +1,27 @@
+#pragma once
+// Why a reader stopped before the end of a record. The reader keeps the moves before the
+// stop; the shells tell the user (the GUI in a message box, the CLI on standard error).
+
+#include <string>
+
+namespace kelvara {
+
+enum class StopReason {
+    PieceOutOfRange,   // QQ: the piece field is not a code 0-31
+    SquareOffBoard,    // QQ: a from or to square lies outside the board
+    BadSkipLength,     // QQ: a negative length of extra text
+    TextEndsEarly,     // QQ: the text ends before the announced number of moves
+    UnresolvedMove,    // PGN: the move cannot be found on the board
+};
+
+struct ReadStop {
+    int move = 0;          // 1-based number of the move that could not be read
+    StopReason reason{};
+    std::string written;   // PGN: the move as the file wrote it (GBK)
+    int value = 0;         // QQ: the offending field or the announced number of moves
+};
+
+// A one-line GBK description naming the move, for messages and the CLI's JSON.
+std::string describe(const ReadStop& stop);
+
+}  // namespace kelvara

@@ -1,0 +1,99 @@
+#include "record/open_record.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "record/layouts.h"
+#include "support/test_support.h"
+
+namespace kelvara {
+namespace {
+
+using test::G;
+using test::U;
+
+void write(const std::filesystem::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+constexpr const char* kQq = "1 2 25 32 1 2 1 2 4 0 1 0 5 32 0 9 1 7 2 0 2 0\n";
+
+TEST(OpenRecord, ChoosesTheReaderByTheLastExtensionInAnyCase) {
+    test::TempDir dir;
+    const std::pair<const char*, bool> cases[] = {
+        {"game.CHE", true}, {"game.pgn.che", true}, {"game.Che", true}, {"game.txt", false}, {"game", false}};
+    for (const auto& [name, reads] : cases) {
+        write(dir.path() / name, kQq);
+        GameRecord game;
+        MoveList list;
+        const auto outcome = open_record(dir.path() / name, game, list);
+        EXPECT_TRUE(outcome.opened) << name;
+        EXPECT_EQ(outcome.read, reads) << name;
+        EXPECT_EQ(list.row_count(), reads ? 2 : 0) << name;
+    }
+}
+
+TEST(OpenRecord, TitleComesFromTheEventOrTheFileName) {
+    test::TempDir dir;
+    const auto che = dir.path() / "对局.che";
+    write(che, kQq);
+    GameRecord game;
+    MoveList list;
+    const auto outcome = open_record(che, game, list);
+    EXPECT_EQ(U(game.title), "对局");
+    EXPECT_EQ(U(game.file_name), "对局.che");
+    EXPECT_EQ(U(outcome.caption), "对局.che");
+    EXPECT_EQ(game.current_move, -1);
+
+    const auto pgn = dir.path() / "x.pgn";
+    write(pgn, G("[Event \"第一届嘉宝杯象棋对抗赛上海胡荣华先胜广东吕钦\"]\n1. 炮二平五\n"));
+    open_record(pgn, game, list);
+    // 44 bytes cut to 36 at a whole character.
+    EXPECT_EQ(U(game.title), "第一届嘉宝杯象棋对抗赛上海胡荣华先胜");
+    EXPECT_EQ(game.title.size(), 36u);
+    const std::string odd = G("a") + G("第一届嘉宝杯象棋对抗赛上海胡荣华先胜广东");
+    std::string t = odd;
+    cut_title(t);
+    EXPECT_EQ(t.size(), 35u);  // 36 would split 胜
+}
+
+TEST(OpenRecord, CaptionKeepsUpTo57Bytes) {
+    const std::string name57 = std::string(53, 'a') + ".che";
+    EXPECT_EQ(caption_text(name57), name57);
+    const std::string name58 = std::string(54, 'a') + ".che";
+    EXPECT_EQ(caption_text(name58), std::string(54, 'a') + "...");
+    const std::string chinese = std::string(53, 'a') + G("棋谱.che");  // byte 54 starts 棋
+    EXPECT_EQ(caption_text(chinese), std::string(53, 'a') + "...");
+}
+
+TEST(OpenRecord, AFileThatCannotBeReadChangesNothing) {
+    test::TempDir dir;
+    write(dir.path() / "a.che", kQq);
+    GameRecord game;
+    MoveList list;
+    ASSERT_TRUE(open_record(dir.path() / "a.che", game, list).opened);
+    EXPECT_FALSE(open_record(dir.path() / "missing.che", game, list).opened);
+    EXPECT_FALSE(open_record("", game, list).opened);
+    EXPECT_FALSE(open_record(dir.path(), game, list).opened);  // a folder
+    EXPECT_EQ(list.row_count(), 2);
+    EXPECT_EQ(game.moves.size(), 2u);
+    EXPECT_EQ(U(game.title), "a");
+}
+
+TEST(OpenRecord, AnotherRecordReplacesTheFirstWhole) {
+    test::TempDir dir;
+    write(dir.path() / "a.pgn", G("[Event \"甲\"]\n[FEN \"4k4/9/9/9/9/9/9/9/9/4K4 w\"]\n1. 帅五进一\n"));
+    write(dir.path() / "b.che", "1 0 ");
+    GameRecord game;
+    MoveList list;
+    open_record(dir.path() / "a.pgn", game, list);
+    list.select(0);
+    open_record(dir.path() / "b.che", game, list);
+    EXPECT_TRUE(game.fen_start.empty());
+    EXPECT_TRUE(game.moves.empty());
+    EXPECT_EQ(list.selection(), -1);
+    EXPECT_EQ(U(game.title), "b");
+    EXPECT_EQ(game.board, kStandardLayout);
+}
+
+}  // namespace
+}  // namespace kelvara
