@@ -1,0 +1,36 @@
+// kelvara-cli: Kelvara's core without a window, for tests and for users with many records.
+
+#include <iostream>
+#include <set>
+#include <string>
+
+#include "cli/cli_args.h"
+#include "cli/record_commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kelvara-cli COMMAND ...\n"
+    "  moves [--json] FILE   the move list, one row per line (--json: title, fen, moves, stopped)\n"
+    "  text FILE             the moves as text, as the copy command gives them\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kelvara::cli;
+    const std::set<std::string> valued = {"-o", "--move", "--from-move", "--delay", "--title", "--author", "--jobs"};
+    const std::set<std::string> flags = {"--json", "--flip"};
+    Args args = parse_args(argc, argv, valued, flags);
+    if (!args.error.empty()) {
+        std::cerr << "kelvara-cli: " << args.error << '\n' << kUsage;
+        return 2;
+    }
+    if (args.command == "moves") return moves_command(args);
+    if (args.command == "text") return text_command(args);
+    if (args.command == "--help" || args.command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::cerr << "kelvara-cli: unknown command " << args.command << '\n' << kUsage;
+    return 2;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/cli_args.h"
+
+namespace kelvara::cli {
+
+// Each returns the process exit status: 0 success, 1 a record or file problem, 2 usage.
+int moves_command(Args& args);
+int text_command(Args& args);
+
+}  // namespace kelvara::cli
