@@ -5,14 +5,16 @@
 #include <string>
 
 #include "cli/cli_args.h"
-#include "cli/record_commands.h"
+#include "cli/commands.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: kelvara-cli COMMAND ...\n"
     "  moves [--json] FILE   the move list, one row per line (--json: title, fen, moves, stopped)\n"
-    "  text FILE             the moves as text, as the copy command gives them\n";
+    "  text FILE             the moves as text, as the copy command gives them\n"
+    "  bmp FILE [--move N] [--flip] [-o OUT]\n"
+    "                        the board picture after move N (0: the start), as the snapshot saves it\n";
 
 }  // namespace
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     }
     if (args.command == "moves") return moves_command(args);
     if (args.command == "text") return text_command(args);
+    if (args.command == "bmp") return bmp_command(args);
     if (args.command == "--help" || args.command == "help") {
         std::cout << kUsage;
         return 0;

@@ -1,4 +1,4 @@
-#include "cli/record_commands.h"
+#include "cli/commands.h"
 
 #include <iostream>
 
@@ -11,7 +11,19 @@ namespace kelvara::cli {
 
 namespace {
 
-void print_json(const LoadedRecord& r) {
+struct Loaded {
+    GameRecord game;
+    MoveList list;
+    OpenOutcome outcome;
+};
+
+bool load(const std::string& path, Loaded& r) {
+    auto outcome = load_record(path, r.game, r.list);
+    if (outcome) r.outcome = *outcome;
+    return outcome.has_value();
+}
+
+void print_json(const Loaded& r) {
     std::cout << "{\"title\": " << json_string(gbk_to_utf8(r.game.title))
               << ", \"fen\": " << json_string(gbk_to_utf8(r.game.fen_start)) << ", \"moves\": [";
     const auto& moves = r.game.moves;
@@ -36,8 +48,8 @@ int moves_command(Args& args) {
         std::cerr << "usage: kelvara-cli moves [--json] FILE\n";
         return 2;
     }
-    LoadedRecord record;
-    if (!load_record(args.files[0], record)) return 1;
+    Loaded record;
+    if (!load(args.files[0], record)) return 1;
     if (args.has("--json")) {
         print_json(record);
     } else {
@@ -51,8 +63,8 @@ int text_command(Args& args) {
         std::cerr << "usage: kelvara-cli text FILE\n";
         return 2;
     }
-    LoadedRecord record;
-    if (!load_record(args.files[0], record)) return 1;
+    Loaded record;
+    if (!load(args.files[0], record)) return 1;
     std::cout << gbk_to_utf8(text_record(record.list.rows())) << '\n';
     return 0;
 }

@@ -7,5 +7,6 @@ namespace kelvara::cli {
 // Each returns the process exit status: 0 success, 1 a record or file problem, 2 usage.
 int moves_command(Args& args);
 int text_command(Args& args);
+int bmp_command(Args& args);
 
 }  // namespace kelvara::cli

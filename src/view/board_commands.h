@@ -1,0 +1,23 @@
+#pragma once
+// The two commands on the board as a whole: turning it by 180 degrees, and its picture
+// as a BMP file.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "record/game_record.h"
+#include "record/move_list.h"
+#include "view/board_view.h"
+
+namespace kelvara {
+
+// Turns the board, its pieces, file labels and markers; the counter still names the move
+// shown. Refuses (returns false) when the list has no rows: no record is loaded.
+bool turn_board(GameRecord& game, const MoveList& list, BoardView& view);
+
+// The top 260×320 pixels of the board as a BMP file (332,854 bytes), without the move
+// counter and the author line. The display is not refreshed: it never shows them hidden.
+std::vector<std::uint8_t> take_board_picture(BoardView& view);
+
+}  // namespace kelvara

@@ -1,0 +1,52 @@
+#pragma once
+// Where things are on the board canvas. The board picture's grid lines lie at
+// x = 26 + 26·column and y = 49 + 26·row, so a 26×26 piece placed at the square origin
+// has its centre on the crossing.
+
+#include "platform/image.h"
+#include "record/position.h"
+
+namespace kelvara::board {
+
+inline constexpr int kWidth = 260;
+inline constexpr int kHeight = 330;
+// The snapshot leaves out the bottom band with the move counter and the author line.
+inline constexpr int kSnapshotHeight = 320;
+
+// Sprites created by set up board canvas, in this order; piece sprites follow.
+inline constexpr int kBoardSprite = 1;
+inline constexpr int kFileLabelSprite = 2;
+inline constexpr int kFromMarker = 3;
+inline constexpr int kToMarker = 4;
+inline constexpr int kCounterSprite = 5;
+inline constexpr int kTitleSprite = 6;
+inline constexpr int kAuthorSprite = 7;
+
+inline constexpr int kCounterLeft = 204;
+inline constexpr int kCounterRight = 250;
+inline constexpr int kCounterTop = 312;
+inline constexpr int kTitleLeft = 5;
+inline constexpr int kTitleTop = 6;
+inline constexpr int kTitleCentre = 130;
+inline constexpr int kAuthorLeft = 10;
+inline constexpr int kAuthorTop = 312;
+
+inline constexpr Argb kTextColour = argb(190, 76, 75);
+
+struct Point {
+    int x;
+    int y;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+// Top-left of the cell of a display square, where piece and marker sprites go.
+constexpr Point square_origin(int row, int column) { return {14 + 26 * column, 36 + 26 * row}; }
+// The point the hit test probes to find the piece on a display square.
+constexpr Point square_probe(int row, int column) { return {26 + 26 * column, 48 + 26 * row}; }
+
+// The display square of a record square for the flip state.
+constexpr Square display_square(int flip_state, int row, int column) {
+    return flip_state == 1 ? rotated(Square{row, column}) : Square{row, column};
+}
+
+}  // namespace kelvara::board

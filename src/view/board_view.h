@@ -1,0 +1,64 @@
+#pragma once
+// The board view: the board picture, file labels, move markers, move counter, title and
+// author lines and one sprite per piece, composed on a sprite canvas. The board display
+// shows the canvas only as it was at the last refresh_display, never half drawn.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/image.h"
+#include "platform/sprite_canvas.h"
+#include "record/game_record.h"
+
+namespace kelvara {
+
+class BoardView {
+public:
+    explicit BoardView(SpriteCanvas& canvas);
+
+    SpriteCanvas& canvas() { return canvas_; }
+
+    // Sprites 1 to 7: board, file labels, the two hidden markers, counter, title, author.
+    void set_up_board_canvas();
+    // Rebuilds the piece sprites from the board position. While an animation is being
+    // made, the board position is first put back to the start of the game.
+    void redraw_board(GameRecord& game);
+    void place_piece_sprite(PieceCode code, int column, int row);
+    // The embedded picture of a piece code; empty for any other code.
+    static std::span<const std::uint8_t> piece_picture(int code);
+
+    // Markers on the from and to squares of a move, given in record squares.
+    void show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row);
+    void hide_move_markers();
+    // The sprite the hit test finds on a display square; -1 for none.
+    int find_piece_sprite(int row, int column) const;
+    bool is_piece_sprite(int id) const;
+    void forget_piece_sprite(int id);
+    const std::vector<int>& piece_sprites() const { return piece_sprites_; }
+
+    // "N-n", right-aligned at x 250.
+    void set_move_counter(int total, int current);
+    // Cuts the title to 36 bytes at a whole character and centres it at the top.
+    void show_title(std::string& title);
+    void set_author_line(std::string_view text);
+    void show_file_labels(int flip_state);
+    void set_counter_and_author_visible(bool visible);
+
+    // Captures the canvas as the picture of the board display.
+    void refresh_display();
+    const Image& display() const { return display_; }
+    // Runs after every refresh_display (the GUI repaints the board display).
+    void on_display_changed(std::function<void()> handler) { display_changed_ = std::move(handler); }
+
+private:
+    SpriteCanvas& canvas_;
+    std::vector<int> piece_sprites_;  // in creation order
+    Image display_;
+    std::function<void()> display_changed_;
+};
+
+}  // namespace kelvara

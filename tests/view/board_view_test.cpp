@@ -1,0 +1,97 @@
+#include "view/board_view.h"
+
+#include <gtest/gtest.h>
+
+#include "record/layouts.h"
+#include "view/board_geometry.h"
+#include "view_fixture.h"
+
+namespace kelvara {
+namespace {
+
+using board::square_origin;
+
+int sprite_at(BoardSession& s, int x, int y) {
+    for (int id : s.view.piece_sprites())
+        if (s.canvas.sprite_left(id) == x && s.canvas.sprite_top(id) == y) return id;
+    return -1;
+}
+
+TEST(BoardView, StartsWithTheEmptyBoardAndItsSevenSprites) {
+    BoardSession s;
+    for (int id = 1; id <= 7; ++id) EXPECT_TRUE(s.canvas.exists(id)) << id;
+    EXPECT_FALSE(s.canvas.exists(8));
+    EXPECT_FALSE(s.canvas.visible(board::kFromMarker));
+    EXPECT_FALSE(s.canvas.visible(board::kToMarker));
+    EXPECT_EQ(s.canvas.sprite_width(board::kCounterSprite), 0);
+    EXPECT_EQ(s.canvas.sprite_width(board::kTitleSprite), 0);
+    EXPECT_TRUE(s.view.piece_sprites().empty());
+    // The display already shows the board: the field colour between the lines.
+    EXPECT_EQ(s.view.display().at(40, 60), argb(180, 196, 184));
+}
+
+TEST(BoardView, PiecesSitOnTheirSquaresInBothOrientations) {
+    BoardSession s;
+    s.game.set_up_initial_position();
+    s.view.redraw_board(s.game);
+    EXPECT_EQ(s.view.piece_sprites().size(), 32u);
+    EXPECT_NE(sprite_at(s, 14, 36), -1);   // red chariot, code 23
+    EXPECT_NE(sprite_at(s, 118, 270), -1);  // black king, code 0
+    EXPECT_EQ(s.view.find_piece_sprite(0, 0), sprite_at(s, 14, 36));
+    EXPECT_EQ(s.view.find_piece_sprite(4, 4), board::kBoardSprite);  // an empty square
+    EXPECT_EQ(s.canvas.composed().at(26 + 26 * 4, 49 + 26 * 4), argb(0, 0, 0));  // a bare crossing
+
+    BoardSession f;
+    f.game.flip_state = 1;
+    f.game.set_up_initial_position();
+    f.view.redraw_board(f.game);
+    EXPECT_NE(sprite_at(f, 118, 36), -1);  // the black king at the top
+    // The black king's disc is the same on both boards (its corners show the board).
+    const Image a = s.canvas.composed(), b = f.canvas.composed();
+    for (int y = 6; y < 20; ++y)
+        for (int x = 6; x < 20; ++x) ASSERT_EQ(a.at(118 + x, 270 + y), b.at(118 + x, 36 + y));
+}
+
+TEST(BoardView, MarkersLandOnTheDisplaySquaresOfTheMove) {
+    BoardSession s;
+    s.view.show_move_markers(1, 0, 9, 0, 7);
+    EXPECT_TRUE(s.canvas.visible(board::kFromMarker));
+    EXPECT_EQ(s.canvas.sprite_left(board::kFromMarker), 222);
+    EXPECT_EQ(s.canvas.sprite_top(board::kFromMarker), 36);
+    EXPECT_EQ(s.canvas.sprite_left(board::kToMarker), 222);
+    EXPECT_EQ(s.canvas.sprite_top(board::kToMarker), 88);
+    s.view.show_move_markers(0, 0, 9, 0, 7);
+    EXPECT_EQ(s.canvas.sprite_left(board::kFromMarker), 14);
+    EXPECT_EQ(s.canvas.sprite_top(board::kFromMarker), 270);
+    EXPECT_EQ(s.canvas.sprite_top(board::kToMarker), 218);
+    // A marker's centre lets the probe find the piece or the board below it.
+    EXPECT_EQ(s.view.find_piece_sprite(9, 0), board::kBoardSprite);
+}
+
+TEST(BoardView, CounterKeepsItsRightEdgeAt250) {
+    BoardSession s;
+    for (auto [total, current] : {std::pair{0, 0}, {5, 3}, {45, 3}, {347, 347}, {1000000, 0}}) {
+        s.view.set_move_counter(total, current);
+        EXPECT_GT(s.canvas.sprite_width(board::kCounterSprite), 0);
+        EXPECT_EQ(s.canvas.sprite_left(board::kCounterSprite) + s.canvas.sprite_width(board::kCounterSprite), 250);
+        EXPECT_EQ(s.canvas.sprite_top(board::kCounterSprite), 312);
+    }
+    BoardSession empty;
+    test::load_pgn(empty, "[Event \"x\"]\n");
+    const int w00 = empty.canvas.sprite_width(board::kCounterSprite);
+    empty.view.set_move_counter(0, 0);
+    EXPECT_EQ(empty.canvas.sprite_width(board::kCounterSprite), w00);  // a record without moves shows 0-0
+}
+
+TEST(BoardView, TitleIsCutAndCentred) {
+    BoardSession s;
+    std::string title = test::G("第一届嘉宝杯象棋对抗赛上海胡荣华先胜广东吕钦");
+    s.view.show_title(title);
+    EXPECT_EQ(title.size(), 36u);
+    const int w = s.canvas.sprite_width(board::kTitleSprite);
+    EXPECT_EQ(s.canvas.sprite_left(board::kTitleSprite), 130 - w / 2);
+    EXPECT_EQ(s.canvas.sprite_top(board::kTitleSprite), 6);
+}
+
+}  // namespace
+}  // namespace kelvara

@@ -1,0 +1,171 @@
+#include "view/playback.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "view/board_geometry.h"
+#include "view_fixture.h"
+
+namespace kelvara {
+namespace {
+
+// The piece sprite list names exactly the sprites above the seven fixed ones, one per
+// occupied square, each standing on its square.
+void expect_sprites_match_board(BoardSession& s) {
+    std::set<int> listed(s.view.piece_sprites().begin(), s.view.piece_sprites().end());
+    EXPECT_EQ(listed.size(), s.view.piece_sprites().size());
+    int occupied = 0;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            if (s.game.board[r][c] == kEmpty) continue;
+            ++occupied;
+            EXPECT_TRUE(listed.count(s.view.find_piece_sprite(r, c))) << r << "," << c;
+        }
+    EXPECT_EQ(occupied, static_cast<int>(listed.size()));
+    for (int id : listed) EXPECT_TRUE(s.canvas.exists(id));
+}
+
+TEST(Playback, JumpsForwardAndBackShowExactlyTheSelectedMove) {
+    BoardSession s;
+    test::load_pgn(s, test::kShortGame);
+    ASSERT_EQ(s.list.row_count(), 6);
+    const Image start = s.canvas.composed();
+
+    s.list.select(4);  // over the capture at move 5
+    EXPECT_EQ(s.game.current_move, 4);
+    EXPECT_EQ(s.game.moves[4].captured, 6);   // the black horse was taken
+    EXPECT_EQ(s.game.moves[2].captured, 13);  // and before it the middle soldier
+    EXPECT_EQ(s.game.moves[0].captured, kEmpty);
+    EXPECT_EQ(s.view.display(), test::fresh_picture(s.game, 4));
+    expect_sprites_match_board(s);
+
+    s.list.select(1);  // back over the capture
+    EXPECT_EQ(s.view.display(), test::fresh_picture(s.game, 1));
+    expect_sprites_match_board(s);
+
+    s.playback.first();
+    EXPECT_EQ(s.game.current_move, -1);
+    EXPECT_EQ(s.view.display(), start);
+    EXPECT_FALSE(s.canvas.visible(board::kFromMarker));
+}
+
+TEST(Playback, FlippedBoardPlaysOnRotatedSquares) {
+    BoardSession s;
+    test::load_pgn(s, test::kShortGame, 1);
+    s.list.select(5);
+    EXPECT_EQ(s.game.board[9 - 6][8 - 4], 25);  // the cannon at record square (6, 4)
+    EXPECT_EQ(s.view.display(), test::fresh_picture(s.game, 5));
+    s.list.select(0);
+    EXPECT_EQ(s.view.display(), test::fresh_picture(s.game, 0));
+    expect_sprites_match_board(s);
+}
+
+TEST(Playback, NavigationButtonsMoveTheSelection) {
+    BoardSession s;
+    s.playback.next();  // no rows: nothing at all
+    s.playback.last();
+    s.playback.first();
+    EXPECT_EQ(s.list.selection(), -1);
+    EXPECT_EQ(s.game.current_move, 0);
+
+    test::load_pgn(s, test::kShortGame);
+    s.playback.previous();  // nothing selected: stays
+    EXPECT_EQ(s.list.selection(), -1);
+    s.playback.next();
+    EXPECT_EQ(s.list.selection(), 0);
+    EXPECT_EQ(s.game.current_move, 0);
+    s.playback.last();
+    EXPECT_EQ(s.game.current_move, 5);
+    s.playback.next();  // on the last row: nothing changes
+    EXPECT_EQ(s.list.selection(), 5);
+    s.playback.previous();
+    EXPECT_EQ(s.game.current_move, 4);
+    s.list.select(0);
+    s.playback.previous();  // on the first row: back to the start
+    EXPECT_EQ(s.list.selection(), -1);
+    EXPECT_EQ(s.game.current_move, -1);
+    EXPECT_EQ(s.canvas.sprite_left(board::kCounterSprite) + s.canvas.sprite_width(board::kCounterSprite), 250);
+}
+
+TEST(Playback, SoundsOnlyForSingleStepsOfTheDemonstration) {
+    BoardSession s;
+    test::load_pgn(s, test::kShortGame);
+    std::vector<MoveSound> sounds;
+    s.playback.on_sound([&](MoveSound m) { sounds.push_back(m); });
+    s.playback.next();  // not during a demonstration
+    EXPECT_TRUE(sounds.empty());
+
+    s.playback.toggle_demonstration(1000);
+    ASSERT_TRUE(s.playback.demo_running());
+    s.playback.demonstration_tick();  // row 1
+    s.list.select(3);                 // a jump of two: silent
+    s.playback.demonstration_tick();  // row 4: the capture
+    EXPECT_EQ(sounds, (std::vector<MoveSound>{MoveSound::Move, MoveSound::Capture}));
+
+    s.playback.set_sound_effects(false);
+    s.playback.demonstration_tick();
+    EXPECT_EQ(sounds.size(), 2u);
+
+    s.playback.set_sound_effects(true);
+    s.game.making = 1;  // replay for an animation: silent
+    s.list.select(-1);
+    s.game.making = 0;
+    s.playback.first();
+    s.game.making = 1;
+    s.playback.next();
+    EXPECT_EQ(sounds.size(), 2u);
+}
+
+TEST(Playback, DemonstrationStepsOnePerTickAndStopsAfterTheLastRow) {
+    BoardSession s;
+    s.playback.toggle_demonstration(800);  // no rows: does not start
+    EXPECT_FALSE(s.playback.demo_running());
+    test::load_pgn(s, test::kShortGame);
+    int changes = 0;
+    s.playback.on_demonstration_changed([&] { ++changes; });
+    s.playback.toggle_demonstration(800);
+    EXPECT_EQ(s.playback.timer_period(), 800);
+    EXPECT_EQ(changes, 1);
+    s.playback.set_demo_delay(1500);
+    EXPECT_EQ(s.playback.timer_period(), 1500);
+    for (int row = 0; row < 6; ++row) {
+        s.playback.demonstration_tick();
+        EXPECT_EQ(s.list.selection(), row);
+        EXPECT_TRUE(s.playback.demo_running());
+    }
+    s.playback.demonstration_tick();  // one period after the last move appeared
+    EXPECT_FALSE(s.playback.demo_running());
+    EXPECT_EQ(s.playback.timer_period(), 0);
+    EXPECT_EQ(s.list.selection(), 5);
+    EXPECT_EQ(changes, 2);
+
+    s.playback.toggle_demonstration(0);  // a delay of 0 from a settings file still runs
+    EXPECT_TRUE(s.playback.demo_running());
+    EXPECT_GT(s.playback.timer_period(), 0);
+    s.playback.toggle_demonstration(0);
+    EXPECT_FALSE(s.playback.demo_running());
+    s.playback.set_demo_delay(300);  // stopped: stays stopped
+    EXPECT_EQ(s.playback.timer_period(), 0);
+}
+
+TEST(Playback, MovesFromEmptySquaresMoveAndDeleteNothing) {
+    BoardSession s;
+    // A QQ record whose second move starts on an empty square and lands on a piece.
+    open_record_bytes("1 2 25 32 1 2 1 2 4 0 1 0 5 32 0 5 4 0 0 0 2 0 ", "bad.che", s.game, s.list);
+    show_opened_record(s.game, s.view, "");
+    const auto before = s.view.piece_sprites();
+    s.list.select(1);
+    // Move 1 moved the cannon; move 2 found nothing to move and deleted the chariot it
+    // landed on, as a capture.
+    EXPECT_EQ(s.view.piece_sprites().size(), before.size() - 1);
+    for (int id : s.view.piece_sprites()) EXPECT_GE(id, 8);
+    EXPECT_TRUE(s.canvas.exists(board::kBoardSprite));
+    s.list.select(-1);
+    s.playback.first();
+    EXPECT_EQ(s.view.piece_sprites().size(), before.size() + 1);  // the taken-back piece is drawn too
+    EXPECT_TRUE(s.canvas.exists(board::kBoardSprite));
+}
+
+}  // namespace
+}  // namespace kelvara
