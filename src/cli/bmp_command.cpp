@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/loaded_record.h"
+#include "export/gif_maker.h"
 #include "platform/atomic_file.h"
 #include "view/board_commands.h"
 #include "view/board_session.h"
@@ -27,7 +28,7 @@ int bmp_command(Args& args) {
     }
     session.list.select(n - 1);
     const auto bytes = take_board_picture(session.view);
-    const std::string out = args.value("-o").value_or(output_stem(args.files[0]) + "-" + std::to_string(n) + ".bmp");
+    const std::string out = args.value("-o").value_or(output_stem(std::filesystem::path(args.files[0]).filename().string()) + "-" + std::to_string(n) + ".bmp");
     if (bytes.empty() || !write_file_atomically(out, bytes)) {
         std::cerr << "kelvara-cli: cannot write " << out << "\n";
         return 1;

@@ -8,5 +8,6 @@ namespace kelvara::cli {
 int moves_command(Args& args);
 int text_command(Args& args);
 int bmp_command(Args& args);
+int gif_command(Args& args);
 
 }  // namespace kelvara::cli

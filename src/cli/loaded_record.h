@@ -1,6 +1,7 @@
 #pragma once
 // A record opened for a command, with the messages every command gives about it.
 
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -10,12 +11,10 @@
 
 namespace kelvara::cli {
 
-// Opens path into game and list. Returns nullopt (after a message on standard error)
-// when the file cannot be read or is not a .che or .pgn record; a reader's stop is
-// reported as a warning and the record is used as far as it was read.
-std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game, MoveList& list, int flip_state = 0);
-
-// The record's file name without its extension, for output files (UTF-8, as on disk).
-std::string output_stem(const std::string& path);
+// Opens path into game and list. Returns nullopt (after a message on errors) when the
+// file cannot be read or is not a .che or .pgn record; a reader's stop is reported as a
+// warning and the record is used as far as it was read.
+std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game, MoveList& list, int flip_state = 0,
+                                       std::ostream& errors = std::cerr);
 
 }  // namespace kelvara::cli

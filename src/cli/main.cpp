@@ -14,7 +14,9 @@ constexpr const char* kUsage =
     "  moves [--json] FILE   the move list, one row per line (--json: title, fen, moves, stopped)\n"
     "  text FILE             the moves as text, as the copy command gives them\n"
     "  bmp FILE [--move N] [--flip] [-o OUT]\n"
-    "                        the board picture after move N (0: the start), as the snapshot saves it\n";
+    "                        the board picture after move N (0: the start), as the snapshot saves it\n"
+    "  gif FILE... [-o DIR] [--from-move N] [--delay CS] [--flip] [--title T] [--author A] [--jobs N]\n"
+    "                        the animation of each record, as the make command writes it\n";
 
 }  // namespace
 
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     if (args.command == "moves") return moves_command(args);
     if (args.command == "text") return text_command(args);
     if (args.command == "bmp") return bmp_command(args);
+    if (args.command == "gif") return gif_command(args);
     if (args.command == "--help" || args.command == "help") {
         std::cout << kUsage;
         return 0;

@@ -1,0 +1,59 @@
+#pragma once
+// Makes the animated GIF of a game: one picture of the start (or of the position before
+// the selected move) and one per following move, each the board as the board view draws
+// it, with title, author and move counter. The first picture is whole; every later one
+// is the rectangle its move changed, unchanged pixels transparent. All pictures share the
+// animation palette. Pictures are written as they are made, so memory does not grow with
+// the game, and the file appears only when it is complete.
+//
+// A maker replays the game on its own canvas: it shares nothing with the board on screen
+// and may run on any thread.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/palette.h"
+#include "record/game_record.h"
+
+namespace kelvara {
+
+struct GifJob {
+    GameRecord game;             // a copy: moves, start position, flip state
+    std::string title;           // GBK, as the title line shows it
+    std::string author_line;     // GBK, as the author line shows it ("" for none)
+    int frame_delay = 100;       // hundredths of a second; clamped to 2..65535
+    bool start_at_selected_move = false;
+    int selected_row = -1;       // the move list's selection; row r shows move r + 1
+    std::filesystem::path output_folder;
+    std::string output_stem;     // file name without ".gif" (UTF-8, as on disk)
+};
+
+struct GifResult {
+    enum class Failure { None, Folder, File };
+    Failure failure = Failure::None;  // Folder: the output folder cannot be made; File:
+                                      // the file cannot be written (nothing is left behind)
+    std::filesystem::path path;       // the file, written or meant to be
+    int pictures = 0;
+    bool ok() const { return failure == Failure::None; }
+};
+
+class GifMaker {
+public:
+    explicit GifMaker(const Palette& palette);
+
+    // Progress: the width of the bar's fill in pixels, starting at 1, reported after each
+    // step and once more at the end (at least 199).
+    void on_progress(std::function<void(int)> handler) { progress_ = std::move(handler); }
+
+    GifResult make(const GifJob& job);
+
+private:
+    const Palette& palette_;
+    std::function<void(int)> progress_;
+};
+
+// The record file name up to its last "." (the whole name when it has none).
+std::string output_stem(std::string_view file_name);
+
+}  // namespace kelvara

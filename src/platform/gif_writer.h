@@ -1,0 +1,40 @@
+#pragma once
+// Writes an animated GIF picture by picture, through giflib: GIF89a, one global colour
+// table of 256 entries, the NETSCAPE2.0 looping extension, and per picture a graphic
+// control extension (disposal 0) and an image descriptor without a local table. The file
+// appears at its path only when finish() succeeds (temporary file + rename); every
+// giflib call of the program is in this file.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+
+#include "platform/palette.h"
+#include "platform/rect.h"
+
+namespace kelvara {
+
+class GifWriter {
+public:
+    GifWriter();
+    ~GifWriter();
+    GifWriter(const GifWriter&) = delete;
+    GifWriter& operator=(const GifWriter&) = delete;
+
+    // The header, the logical screen with the global table, and the loop count (0 =
+    // forever). False when the file cannot be created.
+    bool open(const std::filesystem::path& path, int width, int height, const Palette& palette, int loop_count);
+    // One picture: indices row by row for the rectangle (offset in the logical screen),
+    // its delay in hundredths of a second and its transparent index (-1: none).
+    bool add_picture(std::span<const std::uint8_t> indices, const Rect& rect, int delay, int transparent_index);
+    // The trailer, then the file is moved into place. False when anything failed.
+    bool finish();
+
+    struct Impl;  // giflib's state and the output file
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kelvara

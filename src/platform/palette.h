@@ -1,0 +1,43 @@
+#pragma once
+// The animation palette: 256 colours that every GIF picture is mapped to, and the
+// mapping itself — each colour takes the first entry of smallest squared RGB distance,
+// without error diffusion.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "platform/image.h"
+
+namespace kelvara {
+
+struct PaletteColour {
+    std::uint8_t red, green, blue;
+    friend constexpr bool operator==(PaletteColour, PaletteColour) = default;
+};
+
+using Palette = std::array<PaletteColour, 256>;
+
+// The global colour table of a GIF file with 256 entries; nullopt for anything else.
+std::optional<Palette> palette_from_gif(std::span<const std::uint8_t> gif_bytes);
+
+// Maps colours to palette indices, remembering each colour it has mapped. One per thread.
+class PaletteMapper {
+public:
+    explicit PaletteMapper(const Palette& palette);
+    const Palette& palette() const { return palette_; }
+    std::uint8_t index_of(Argb colour);  // the alpha byte is ignored
+
+private:
+    std::uint8_t nearest(Argb colour) const;
+
+    Palette palette_;
+    // Open addressing on the 24-bit colour; a slot holds colour + 1 (0: empty).
+    std::vector<std::uint32_t> keys_;
+    std::vector<std::uint8_t> values_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace kelvara
