@@ -116,19 +116,19 @@ bool AtomicFileWriter::write(std::string_view bytes) {
     return write(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-bool AtomicFileWriter::commit() {
+bool AtomicFileWriter::commit(Durability durability) {
     if (fd_ < 0 || failed_) {
         discard();
         return false;
     }
-    const bool synced = ::fsync(fd_) == 0;
+    const bool synced = durability == Durability::Unsynced || ::fsync(fd_) == 0;
     const bool closed = ::close(std::exchange(fd_, -1)) == 0;
     if (!synced || !closed || ::rename(temp_path_.c_str(), target_.c_str()) != 0) {
         discard();
         return false;
     }
     temp_path_.clear();
-    sync_folder(folder_of(target_));
+    if (durability == Durability::Synced) sync_folder(folder_of(target_));
     return true;
 }
 

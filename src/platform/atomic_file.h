@@ -30,8 +30,12 @@ public:
     // False once any write has failed; later writes and commit() then fail too.
     bool write(std::span<const std::uint8_t> bytes);
     bool write(std::string_view bytes);
-    // Flushes, syncs and renames the temporary file into place.
-    bool commit();
+    // Synced: the data and the rename reach the disk before commit returns, for files that
+    // cannot be made again (the settings). Unsynced: renamed into place at once; the
+    // system writes it out later, for output that can be made again (animations).
+    enum class Durability { Synced, Unsynced };
+    // Renames the temporary file into place.
+    bool commit(Durability durability = Durability::Synced);
     // Removes the temporary file; the target stays as it was.
     void discard();
 

@@ -94,7 +94,7 @@ bool GifWriter::finish() {
     int error = 0;
     const bool closed = EGifCloseFile(impl_->gif, &error) == GIF_OK;  // writes the trailer
     impl_->gif = nullptr;
-    return closed && impl_->flush() && impl_->file.commit();
+    return closed && impl_->flush() && impl_->file.commit(AtomicFileWriter::Durability::Unsynced);
 }
 
 }  // namespace kelvara

@@ -17,7 +17,7 @@ constexpr std::size_t kMaxRects = 24;
 // The caches hold the handful of pictures and the counter texts of a game; a caller that
 // keeps feeding new ones only costs a rebuild.
 constexpr std::size_t kMaxCachedPngs = 64;
-constexpr std::size_t kMaxCachedTexts = 4096;
+constexpr std::size_t kMaxCachedTexts = 64;  // small: an animation shows each counter text once
 
 void add_rect(std::vector<Rect>& rects, const Rect& r) {
     if (r.empty()) return;

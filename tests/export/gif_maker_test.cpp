@@ -1,0 +1,285 @@
+#include "export/gif_maker.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <fstream>
+#include <thread>
+
+#include "export/animation_palette.h"
+#include "export/progress_stride.h"
+#include "gif_reading.h"
+#include "platform/gif_writer.h"
+#include "record/open_record.h"
+#include "support/test_support.h"
+#include "view/board_session.h"
+#include "view/show_record.h"
+
+namespace kelvara {
+namespace {
+
+using test::G;
+
+const char* const kGame = "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 炮８平５\n";
+
+// The index of the first palette entry nearest to a colour, worked out the long way.
+std::uint8_t nearest(const Palette& p, Argb c) {
+    int best = 0, best_d = 1 << 30;
+    for (int i = 0; i < 256; ++i) {
+        const int dr = red_of(c) - p[i].red, dg = green_of(c) - p[i].green, db = blue_of(c) - p[i].blue;
+        if (dr * dr + dg * dg + db * db < best_d) best_d = dr * dr + dg * dg + db * db, best = i;
+    }
+    return static_cast<std::uint8_t>(best);
+}
+
+std::vector<std::uint8_t> mapped(const Palette& p, const Image& picture) {
+    std::vector<std::uint8_t> out;
+    for (Argb c : picture.pixels) out.push_back(nearest(p, c));
+    return out;
+}
+
+struct Fixture {
+    BoardSession session;  // the board as the user would see it
+    GifJob job;
+    test::TempDir dir;
+
+    explicit Fixture(const std::string& record = kGame, int flip = 0) {
+        session.game.flip_state = flip;
+        open_record_bytes(G(record), "对局.pgn", session.game, session.list);
+        session.view.set_author_line(G("动画制作：测试"));
+        show_opened_record(session.game, session.view, "");
+        job.game = session.game;
+        job.title = session.game.title;
+        job.author_line = G("动画制作：测试");
+        job.frame_delay = 50;
+        job.output_folder = dir.path() / "棋谱动画";
+        job.output_stem = "对局";
+    }
+    // The board of move row (−1: the start), as follow selection shows it.
+    Image board_at(int row) {
+        session.list.select(row);
+        if (row < 0) session.playback.first();
+        return session.canvas.composed();
+    }
+};
+
+TEST(ProgressStride, MatchesTheBarsKnownSteps) {
+    const std::pair<int, ProgressStride> cases[] = {
+        {5, {1, 20}}, {18, {2, 11}}, {30, {2, 7}}, {155, {3, 2}}, {371, {11, 3}}, {1, {1, 100}}};
+    for (const auto& [moves, expected] : cases) {
+        const ProgressStride s = progress_stride(moves);
+        EXPECT_EQ(s.every, expected.every) << moves;
+        EXPECT_EQ(s.width, expected.width) << moves;
+    }
+    EXPECT_EQ(progress_stride(0).width, 0);
+}
+
+TEST(GifMaker, WritesTheFileLayoutByteForByte) {
+    Fixture f;
+    const Palette palette = load_animation_palette();
+    const GifResult result = GifMaker(palette).make(f.job);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result.path, f.job.output_folder / "对局.gif");
+    const auto g = test::read_gif_layout(test::read_file(result.path));
+    EXPECT_EQ(g.signature, "GIF89a");
+    EXPECT_EQ(g.width, 260);
+    EXPECT_EQ(g.height, 330);
+    EXPECT_EQ(g.flags, 0xE7);
+    EXPECT_EQ(g.background, 0);
+    EXPECT_EQ(g.aspect, 0);
+    EXPECT_EQ(g.palette, palette);
+    EXPECT_TRUE(g.looping);
+    EXPECT_EQ(g.loop_count, 0);
+    EXPECT_EQ(g.other_extensions, 0);  // no comment extension
+    EXPECT_TRUE(g.trailer);
+    ASSERT_EQ(g.pictures.size(), 7u);
+    const auto& first = g.pictures[0];
+    EXPECT_EQ(first.left, 0);
+    EXPECT_EQ(first.top, 0);
+    EXPECT_EQ(first.width, 260);
+    EXPECT_EQ(first.height, 330);
+    EXPECT_FALSE(first.transparent);
+    EXPECT_EQ(first.transparent_index, 0xFF);
+    for (const auto& p : g.pictures) {
+        EXPECT_EQ(p.delay, 50);
+        EXPECT_EQ(p.disposal, 0);
+        EXPECT_FALSE(p.local_table);
+        EXPECT_EQ(p.lzw_minimum, 8);
+    }
+    for (std::size_t i = 1; i < g.pictures.size(); ++i) {
+        EXPECT_TRUE(g.pictures[i].transparent);
+        EXPECT_LT(g.pictures[i].width * g.pictures[i].height, 260 * 330);  // only what the move changed
+    }
+}
+
+TEST(GifMaker, EveryComposedPictureIsThePaletteMappedBoardOfItsMove) {
+    for (int flip : {0, 1}) {
+        Fixture f(kGame, flip);
+        const Palette palette = load_animation_palette();
+        const GifResult result = GifMaker(palette).make(f.job);
+        ASSERT_TRUE(result.ok());
+        const auto frames = test::compose_gif(result.path);
+        ASSERT_EQ(frames.size(), 7u);
+        for (int row = -1; row < 6; ++row)
+            EXPECT_EQ(frames[row + 1], mapped(palette, f.board_at(row))) << "move " << row + 1 << " flip " << flip;
+        // No changed pixel ever turns transparent: the key colour is no board colour.
+        const std::uint8_t key = nearest(palette, argb(0, 255, 255));
+        for (const auto& frame : frames)
+            for (std::uint8_t index : frame) ASSERT_NE(index, key);
+    }
+}
+
+// The file the two-pass way gives: every picture captured first, then each pair
+// compared over the whole board, the changed rectangle cut out, unchanged pixels keyed.
+std::string two_pass_file(Fixture& f, const Palette& palette, const std::filesystem::path& path) {
+    std::vector<Image> pictures;
+    for (int row = -1; row < f.session.list.row_count(); ++row) pictures.push_back(f.board_at(row));
+    GifWriter writer;
+    writer.open(path, 260, 330, palette, 0);
+    writer.add_picture(mapped(palette, pictures[0]), {0, 0, 260, 330}, f.job.frame_delay, -1);
+    for (std::size_t k = 1; k < pictures.size(); ++k) {
+        Image later = pictures[k];
+        Rect changed;
+        for (int y = 0; y < 330; ++y)
+            for (int x = 0; x < 260; ++x) {
+                if (later.at(x, y) == pictures[k - 1].at(x, y))
+                    later.at(x, y) = argb(0, 255, 255, 0);
+                else
+                    changed = unite(changed, {x, y, x + 1, y + 1});
+            }
+        const auto indices = mapped(palette, later);
+        std::vector<std::uint8_t> cut;
+        for (int y = changed.top; y < changed.bottom; ++y)
+            for (int x = changed.left; x < changed.right; ++x) cut.push_back(indices[y * 260 + x]);
+        writer.add_picture(cut, changed, f.job.frame_delay, indices[328 * 260 + 1]);
+    }
+    writer.finish();
+    return test::read_file(path);
+}
+
+TEST(GifMaker, StreamingWritesTheSameFileAsCapturingEverythingFirst) {
+    const Palette palette = load_animation_palette();
+    Fixture f;
+    const GifResult streamed = GifMaker(palette).make(f.job);
+    EXPECT_EQ(test::read_file(streamed.path), two_pass_file(f, palette, f.dir.path() / "two-pass.gif"));
+}
+
+TEST(GifMaker, StartAtTheSelectedMove) {
+    const Palette palette = load_animation_palette();
+    {  // move 3 selected (row 2): the position after move 2, no markers, counter 4-0, ...
+        Fixture f;
+        f.job.start_at_selected_move = true;
+        f.job.selected_row = 2;
+        const auto frames = test::compose_gif(GifMaker(palette).make(f.job).path);
+        ASSERT_EQ(frames.size(), 5u);
+        f.board_at(1);
+        f.session.view.hide_move_markers();
+        f.session.view.set_move_counter(4, 0);
+        EXPECT_EQ(frames[0], mapped(palette, f.session.canvas.composed()));
+        f.board_at(3);
+        f.session.view.set_move_counter(4, 2);
+        EXPECT_EQ(frames[2], mapped(palette, f.session.canvas.composed()));
+    }
+    {  // the first move selected: no start picture; the first is move 1 with its markers
+        Fixture f;
+        f.job.start_at_selected_move = true;
+        f.job.selected_row = 0;
+        const auto frames = test::compose_gif(GifMaker(palette).make(f.job).path);
+        ASSERT_EQ(frames.size(), 6u);
+        EXPECT_EQ(frames[0], mapped(palette, f.board_at(0)));
+    }
+    {  // nothing selected: the whole game
+        Fixture f;
+        f.job.start_at_selected_move = true;
+        f.job.selected_row = -1;
+        EXPECT_EQ(GifMaker(palette).make(f.job).pictures, 7);
+    }
+    {  // one move, selected: a single whole picture
+        Fixture f("1. 炮二平五\n");
+        f.job.start_at_selected_move = true;
+        f.job.selected_row = 0;
+        const GifResult r = GifMaker(palette).make(f.job);
+        EXPECT_EQ(r.pictures, 1);
+        EXPECT_EQ(test::read_gif_layout(test::read_file(r.path)).pictures.size(), 1u);
+    }
+    {  // one move, nothing selected: two pictures
+        Fixture f("1. 炮二平五\n");
+        EXPECT_EQ(GifMaker(palette).make(f.job).pictures, 2);
+    }
+}
+
+TEST(GifMaker, ProgressFillsTheBar) {
+    Fixture f;
+    const Palette palette = load_animation_palette();
+    GifMaker maker(palette);
+    std::vector<int> widths;
+    maker.on_progress([&](int w) { widths.push_back(w); });
+    maker.make(f.job);
+    // Six moves: k = 1, d = 17; six steps while replaying, six for the pairs, then the end.
+    std::vector<int> expected;
+    for (int i = 1; i <= 12; ++i) expected.push_back(1 + 17 * i);
+    expected.push_back(205);
+    EXPECT_EQ(widths, expected);
+}
+
+TEST(GifMaker, DelaysAreClampedToWhatBrowsersPlay) {
+    const Palette palette = load_animation_palette();
+    for (auto [delay, written] : {std::pair{0, 2}, {1, 2}, {-20, 2}, {100000, 65535}, {7, 7}}) {
+        Fixture f("1. 炮二平五\n");
+        f.job.frame_delay = delay;
+        const auto g = test::read_gif_layout(test::read_file(GifMaker(palette).make(f.job).path));
+        for (const auto& p : g.pictures) EXPECT_EQ(p.delay, written) << delay;
+    }
+}
+
+TEST(GifMaker, MakingAgainReplacesTheFileAndFailuresLeaveNothingBehind) {
+    const Palette palette = load_animation_palette();
+    Fixture f;
+    const GifResult first = GifMaker(palette).make(f.job);
+    const std::string before = test::read_file(first.path);
+    f.job.frame_delay = 30;
+    const GifResult again = GifMaker(palette).make(f.job);
+    ASSERT_TRUE(again.ok());
+    EXPECT_NE(test::read_file(again.path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.job.output_folder), {}), 1);
+
+    // A write that fails half-way (a file-size limit standing in for a full disk) leaves
+    // the earlier file as it was and no temporary file.
+    const std::string good = test::read_file(again.path);
+    rlimit old_limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    const auto old_handler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_limit;
+    small.rlim_cur = 20000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const GifResult failed = GifMaker(palette).make(f.job);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(failed.failure, GifResult::Failure::File);
+    EXPECT_EQ(test::read_file(again.path), good);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.job.output_folder), {}), 1);
+
+    // An output folder that cannot be made.
+    std::ofstream(f.dir.path() / "file") << "x";
+    f.job.output_folder = f.dir.path() / "file" / "棋谱动画";
+    EXPECT_EQ(GifMaker(palette).make(f.job).failure, GifResult::Failure::Folder);
+}
+
+TEST(GifMaker, MakersOnDifferentThreadsWriteTheSameFile) {
+    const Palette palette = load_animation_palette();
+    Fixture a, b;
+    GifResult ra, rb;
+    std::thread t([&] { ra = GifMaker(palette).make(a.job); });
+    rb = GifMaker(palette).make(b.job);
+    t.join();
+    EXPECT_EQ(test::read_file(ra.path), test::read_file(rb.path));
+}
+
+TEST(GifMaker, OutputStemIsTheNameBeforeTheLastDot) {
+    EXPECT_EQ(output_stem("对局.pgn.che"), "对局.pgn");
+    EXPECT_EQ(output_stem("noextension"), "noextension");
+}
+
+}  // namespace
+}  // namespace kelvara
