@@ -1,4 +1,5 @@
-// kelvara-asset-generator: draws the pictures compiled into the program.
+// kelvara-asset-generator: draws the pictures and makes the sounds and the tune compiled
+// into the program.
 //   kelvara-asset-generator FOLDER            writes every asset into FOLDER
 //   kelvara-asset-generator --preview FOLDER  writes preview pictures of the assets together
 // The same font gives the same bytes on every run.
@@ -13,6 +14,9 @@
 #include "pieces/piece_pictures.h"
 #include "platform/font.h"
 #include "preview.h"
+#include "skin/skin_pictures.h"
+#include "sound/piece_sounds.h"
+#include "tune/background_tune.h"
 
 namespace {
 
@@ -37,13 +41,17 @@ int run(const std::string& folder_name, bool preview) {
     const generator::BoardPictures board = generator::draw_board_pictures(*font);
     const generator::PiecePictures pieces = generator::draw_piece_pictures(*font);
     const generator::Palette palette = generator::derive_animation_palette(board, pieces, *font);
+    const generator::skin::SkinPictures skin = generator::skin::draw_skin_pictures(*font);
     if (preview) {
-        generator::write_preview(board, pieces, palette, *font, folder);
+        generator::write_preview(board, pieces, palette, skin, *font, folder);
         return 0;
     }
     generator::write_board_assets(board, folder);
     generator::write_piece_assets(pieces, folder);
     generator::write_palette_asset(palette, board, pieces, *font, folder);
+    generator::skin::write_skin_assets(skin, folder);
+    generator::sound::write_sound_assets(folder);
+    generator::tune::write_tune_asset(folder);
     return 0;
 }
 

@@ -3,11 +3,12 @@
 #include "asset_folder.h"
 #include "record/layouts.h"
 #include "scene/board_scene.h"
+#include "skin/window_mockups.h"
 
 namespace kelvara::generator {
 
-void write_preview(const BoardPictures& board, const PiecePictures& pieces, const Palette& palette, const Font& font,
-                   const AssetFolder& folder) {
+void write_preview(const BoardPictures& board, const PiecePictures& pieces, const Palette& palette,
+                   const skin::SkinPictures& skin, const Font& font, const AssetFolder& folder) {
     BoardScene scene;
     scene.position = kStandardLayout;
     // Red's cannon from the right-hand cannon point to the centre file, a common opening.
@@ -33,6 +34,8 @@ void write_preview(const BoardPictures& board, const PiecePictures& pieces, cons
     turned.author = scene.author;
     turned.counter = U"45-0";
     folder.write_png("preview_turned.png", compose_scene(turned, board, pieces, font));
+
+    skin::write_window_mockups(skin, full, font, folder);
 }
 
 }  // namespace kelvara::generator

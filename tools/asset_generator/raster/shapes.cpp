@@ -53,4 +53,27 @@ void fill_ring(Image& image, Point centre, double inner, double outer, const Sha
                shade);
 }
 
+void fill_polygon(Image& image, std::span<const Point> corners, const Shade& shade) {
+    if (corners.size() < 3) return;
+    double left = corners[0].x, right = left, top = corners[0].y, bottom = top;
+    for (const Point& p : corners) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    // A ray to the right crosses the outline an odd number of times from inside.
+    auto inside = [&](Point p) {
+        bool in = false;
+        for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+            const Point a = corners[i];
+            const Point b = corners[j];
+            if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) in = !in;
+        }
+        return in;
+    };
+    fill_shape(image, static_cast<int>(std::floor(left)), static_cast<int>(std::floor(top)),
+               static_cast<int>(std::ceil(right)), static_cast<int>(std::ceil(bottom)), inside, shade);
+}
+
 }  // namespace kelvara::generator

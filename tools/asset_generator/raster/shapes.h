@@ -3,6 +3,7 @@
 // that the shape covers, counted on a grid of sub-pixel samples.
 
 #include <functional>
+#include <span>
 
 #include "platform/image.h"
 
@@ -24,5 +25,8 @@ void fill_rect(Image& image, int left, int top, int right, int bottom, Argb colo
 // Every point whose distance from `centre` lies within [inner, outer): a disc when
 // inner is 0, a ring otherwise.
 void fill_ring(Image& image, Point centre, double inner, double outer, const Shade& shade);
+
+// The inside of a closed polygon (even-odd rule), for arrow heads and other glyphs.
+void fill_polygon(Image& image, std::span<const Point> corners, const Shade& shade);
 
 }  // namespace kelvara::generator

@@ -1,0 +1,25 @@
+#include "skin/skin_pictures.h"
+
+#include "asset_folder.h"
+#include "skin/app_icon.h"
+#include "skin/button_pictures.h"
+#include "skin/maker_pictures.h"
+#include "skin/window_backgrounds.h"
+
+namespace kelvara::generator::skin {
+
+SkinPictures draw_skin_pictures(const Font& font) {
+    SkinPictures out;
+    out.push_back({"main_background.png", draw_main_background()});
+    out.push_back({"settings_background.png", draw_settings_background()});
+    for (SkinPicture& p : draw_button_pictures(font)) out.push_back(std::move(p));
+    for (SkinPicture& p : draw_maker_pictures(font)) out.push_back(std::move(p));
+    out.push_back({"app_icon.png", draw_app_icon(font)});
+    return out;
+}
+
+void write_skin_assets(const SkinPictures& pictures, const AssetFolder& folder) {
+    for (const SkinPicture& p : pictures) folder.write_png(p.file_name, p.image);
+}
+
+}  // namespace kelvara::generator::skin
