@@ -1,0 +1,44 @@
+// Every public record opens through kelvara-cli: exit status 0, valid JSON of the right
+// shape, a warning exactly when the record stops early, and the same moves in every form.
+#include <filesystem>
+
+#include "cli_fixture.h"
+
+namespace kelvara::test {
+namespace {
+
+TEST(CliCorpus, EveryRecordGivesValidJsonAndAgreeingOutputs) {
+    KELVARA_REQUIRE_CORPUS();
+    auto files = corpus_files(".pgn");
+    for (const auto& f : corpus_files(".che")) files.push_back(f);
+    ASSERT_FALSE(files.empty());
+    for (const auto& path : files) {
+        SCOPED_TRACE(path.filename().string());
+        const CliRun json = run_cli({"moves", "--json", path.string()});
+        ASSERT_EQ(json.status, 0) << json.err;
+        std::string why;
+        const auto v = parse_json(json.out, &why);
+        ASSERT_TRUE(v) << why;
+        ASSERT_TRUE(has_moves_shape(*v));
+        const bool stopped = v->find("stopped")->kind != Json::Kind::Null;
+        EXPECT_EQ(!json.err.empty(), stopped) << json.err;
+
+        const CliRun rows = run_cli({"moves", path.string()});
+        ASSERT_EQ(rows.status, 0);
+        std::string expected;
+        for (const Json& m : v->find("moves")->items) expected += m.find("text")->text + "\n";
+        EXPECT_EQ(rows.out, expected);
+
+        // Two rows to a line of the text record.
+        const CliRun text = run_cli({"text", path.string()});
+        EXPECT_EQ(text.status, 0);
+        const std::size_t lines = (v->find("moves")->items.size() + 1) / 2;
+        std::size_t breaks = 0;
+        for (std::size_t at = text.out.find("\r\n"); at != std::string::npos; at = text.out.find("\r\n", at + 2))
+            ++breaks;
+        EXPECT_EQ(breaks, lines > 0 ? lines - 1 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace kelvara::test

@@ -1,0 +1,47 @@
+#include "cli_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include "support/test_support.h"
+
+extern char** environ;
+
+namespace kelvara::test {
+
+CliRun run_cli(const std::vector<std::string>& args) {
+    // Output goes to files rather than pipes, so a large output cannot block the child.
+    TempDir dir;
+    const std::string out_path = (dir.path() / "out").string(), err_path = (dir.path() / "err").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
+    std::vector<std::string> argv_strings{KELVARA_CLI};
+    argv_strings.insert(argv_strings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : argv_strings) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, KELVARA_CLI, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error(std::string("cannot run kelvara-cli: ") + std::strerror(spawned));
+
+    int wait_status = 0;
+    while (waitpid(pid, &wait_status, 0) == -1)
+        if (errno != EINTR) throw std::runtime_error("waitpid failed");
+    CliRun run;
+    run.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -WTERMSIG(wait_status);
+    run.out = read_file(out_path);
+    run.err = read_file(err_path);
+    return run;
+}
+
+}  // namespace kelvara::test
