@@ -1,0 +1,219 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/board_display.h"
+#include "app/graphic_button.h"
+#include "app/move_list_view.h"
+#include "app/title_label.h"
+#include "app/ui_text.h"
+#include "notation/text_record.h"
+#include "platform/atomic_file.h"
+#include "record/read_stop.h"
+#include "view/board_commands.h"
+
+namespace kelvara {
+
+namespace {
+
+QString name_of(const layout::ControlPlace& place) {
+    return QString::fromUtf16(place.name.data(), static_cast<qsizetype>(place.name.size()));
+}
+
+QString name_of(std::u16string_view name) {
+    return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void put(QWidget* widget, const layout::ControlPlace& place) {
+    widget->setObjectName(name_of(place));
+    widget->setGeometry(place.left, place.top, place.width, place.height);
+}
+
+// The first local file among dropped URLs; empty when there is none.
+QString dropped_file(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+const QString kProgramCaption = QStringLiteral("Kelvara-1.62版");
+const QString kNotice = QStringLiteral("提示");
+const QString kError = QStringLiteral("错误");
+
+}  // namespace
+
+MainWindow::MainWindow(KelvaraApp& app, Messages& messages, FileDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint),
+      app_(app), messages_(messages), dialogs_(dialogs), background_(main_background()) {
+    setWindowTitle(QStringLiteral("Kelvara"));
+    setWindowIcon(app_icon());
+    setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
+    setAcceptDrops(true);
+    create_controls();
+    create_board_menu();
+    moves_->setFocus();
+}
+
+void MainWindow::create_controls() {
+    title_ = new TitleLabel(this);
+    put(title_, layout::kTitleLabel);
+    title_->setText(kProgramCaption);
+
+    auto* minimise = add_button(SkinButton::Minimise, layout::kMinimiseButton);
+    connect(minimise, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    // Ends the program at once; leaving the event loop lets every owner clean up.
+    auto* close = add_button(SkinButton::Close, layout::kCloseButton);
+    connect(close, &QAbstractButton::clicked, qApp, &QCoreApplication::quit);
+
+    auto* canvas_place = new QWidget(this);
+    put(canvas_place, layout::kBoardCanvas);
+    canvas_place->hide();
+    display_ = new BoardDisplay(app_.session().view, this);
+    put(display_, layout::kBoardDisplay);
+
+    moves_ = new MoveListView(app_.session().list, this);
+    put(moves_, layout::kMoveList);
+
+    connect(add_button(SkinButton::First, layout::kFirstButton), &QAbstractButton::clicked, this,
+            &MainWindow::first_move);
+    connect(add_button(SkinButton::Previous, layout::kPreviousButton), &QAbstractButton::clicked, this,
+            &MainWindow::previous_move);
+    connect(add_button(SkinButton::Play, layout::kPlayButton), &QAbstractButton::clicked, this,
+            &MainWindow::toggle_demonstration);
+    connect(add_button(SkinButton::Next, layout::kNextButton), &QAbstractButton::clicked, this,
+            &MainWindow::next_move);
+    connect(add_button(SkinButton::Last, layout::kLastButton), &QAbstractButton::clicked, this,
+            &MainWindow::last_move);
+    connect(add_button(SkinButton::Open, layout::kOpenButton), &QAbstractButton::clicked, this,
+            &MainWindow::open_record);
+    connect(add_button(SkinButton::Flip, layout::kFlipButton), &QAbstractButton::clicked, this,
+            &MainWindow::flip_board);
+    connect(add_button(SkinButton::Make, layout::kMakeButton), &QAbstractButton::clicked, this,
+            &MainWindow::make_animation);
+    connect(add_button(SkinButton::Settings, layout::kSettingsButton), &QAbstractButton::clicked, this,
+            &MainWindow::open_settings);
+}
+
+void MainWindow::create_board_menu() {
+    board_menu_ = new QMenu(this);
+    board_menu_->setObjectName(name_of(layout::kBoardMenu));
+    QAction* copy = board_menu_->addAction(name_of(layout::kCopyTextAction));
+    copy->setObjectName(name_of(layout::kCopyTextAction));
+    connect(copy, &QAction::triggered, this, &MainWindow::copy_record_text);
+    QAction* save = board_menu_->addAction(name_of(layout::kSavePictureAction));
+    save->setObjectName(name_of(layout::kSavePictureAction));
+    connect(save, &QAction::triggered, this, &MainWindow::save_board_picture);
+    display_->set_menu(board_menu_, [this] { return !app_.session().list.empty(); });
+}
+
+GraphicButton* MainWindow::add_button(SkinButton pictures, const layout::ControlPlace& place) {
+    auto* button = new GraphicButton(button_pictures(pictures), this);
+    put(button, place);
+    return button;
+}
+
+void MainWindow::show_message(const QString& text, const QString& caption, MessageIcon icon) {
+    messages_.show(text, caption, icon);
+}
+
+void MainWindow::open_record() {
+    const QString file_name = dialogs_.record_to_open(this);
+    if (file_name.isEmpty()) return;  // cancelled: the loaded record stays
+    open_record_file(file_name);
+}
+
+void MainWindow::open_record_file(const QString& file_name) {
+    const OpenOutcome outcome = app_.open_record_file(local_path(file_name));
+    if (!outcome.opened) {
+        show_message(QStringLiteral("打开文件失败!"), kError, MessageIcon::Critical);
+        return;
+    }
+    moves_->reload();
+    title_->setText(from_gbk(outcome.caption));
+    if (outcome.stop) show_message(from_gbk(describe(*outcome.stop)), kNotice, MessageIcon::Information);
+}
+
+void MainWindow::first_move() {
+    app_.session().playback.first();
+    moves_->show_list_selection();
+}
+
+void MainWindow::previous_move() {
+    app_.session().playback.previous();
+    moves_->show_list_selection();
+}
+
+void MainWindow::next_move() {
+    app_.session().playback.next();
+    moves_->show_list_selection();
+}
+
+void MainWindow::last_move() {
+    app_.session().playback.last();
+    moves_->show_list_selection();
+}
+
+void MainWindow::flip_board() {
+    BoardSession& s = app_.session();
+    if (!turn_board(s.game, s.list, s.view))
+        show_message(QStringLiteral("请先打开一个棋谱文件！"), kNotice, MessageIcon::Information);
+}
+
+void MainWindow::copy_record_text() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(from_gbk(text_record(app_.session().list.rows())));
+    // Judged by what the clipboard holds afterwards, not by what was asked of it.
+    if (!clipboard->text().isEmpty())
+        show_message(QStringLiteral("复制棋谱成功！"), kNotice, MessageIcon::Information);
+    else
+        show_message(QStringLiteral("复制棋谱失败！"), kError, MessageIcon::Warning);
+}
+
+void MainWindow::save_board_picture() {
+    BoardSession& s = app_.session();
+    if (s.playback.demo_running()) {
+        show_message(QStringLiteral("请先停止自动演示！"), kNotice, MessageIcon::Information);
+        return;
+    }
+    const std::vector<std::uint8_t> bytes = take_board_picture(s.view);
+    if (bytes.empty()) return;
+    const QString file_name = dialogs_.picture_to_save(this);
+    if (file_name.isEmpty()) return;
+    if (!write_file_atomically(local_path(file_name), bytes))
+        show_message(QStringLiteral("保存棋图失败！"), kError, MessageIcon::Critical);
+}
+
+void MainWindow::toggle_demonstration() {}
+
+void MainWindow::make_animation() {}
+
+void MainWindow::open_settings() {}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file_name = dropped_file(event->mimeData());
+    if (file_name.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that a message box does not hold the drag source.
+    QTimer::singleShot(0, this, [this, file_name] { open_record_file(file_name); });
+}
+
+}  // namespace kelvara

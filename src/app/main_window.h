@@ -1,0 +1,71 @@
+#pragma once
+// The frameless, skinned main window: the board display, the move list, the navigation
+// and command buttons, the board's menu, and the title strip that drags the window.
+// Every command works through the application object's core; messages and file dialogs
+// go through their interfaces.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "app/file_dialogs.h"
+#include "app/kelvara_app.h"
+#include "app/main_window_layout.h"
+#include "app/messages.h"
+#include "app/skin.h"
+
+class QMenu;
+class QAction;
+
+namespace kelvara {
+
+class BoardDisplay;
+class GraphicButton;
+class MoveListView;
+class TitleLabel;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(KelvaraApp& app, Messages& messages, FileDialogs& dialogs, QWidget* parent = nullptr);
+
+    // Opens a record as the open button does once its dialog has answered; a record
+    // named on the command line or dropped onto the window comes here too.
+    void open_record_file(const QString& file_name);
+
+    // The commands behind the controls.
+    void open_record();
+    void first_move();
+    void previous_move();
+    void next_move();
+    void last_move();
+    void flip_board();
+    void copy_record_text();
+    void save_board_picture();
+    // The demonstration, the animation maker and the settings dialog: their buttons are
+    // in place and their commands do nothing yet.
+    void toggle_demonstration();
+    void make_animation();
+    void open_settings();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void create_controls();
+    void create_board_menu();
+    GraphicButton* add_button(SkinButton pictures, const layout::ControlPlace& place);
+    void show_message(const QString& text, const QString& caption, MessageIcon icon);
+
+    KelvaraApp& app_;
+    Messages& messages_;
+    FileDialogs& dialogs_;
+    QPixmap background_;
+    TitleLabel* title_ = nullptr;
+    BoardDisplay* display_ = nullptr;
+    MoveListView* moves_ = nullptr;
+    QMenu* board_menu_ = nullptr;
+};
+
+}  // namespace kelvara

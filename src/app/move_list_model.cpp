@@ -1,0 +1,35 @@
+#include "app/move_list_model.h"
+
+#include "app/ui_text.h"
+
+namespace kelvara {
+
+MoveListModel::MoveListModel(const MoveList& list, QObject* parent) : QAbstractListModel(parent), list_(list) {
+    reload();
+}
+
+void MoveListModel::reload() {
+    beginResetModel();
+    texts_.clear();
+    texts_.reserve(list_.row_count());
+    for (const MoveRow& row : list_.rows()) texts_.append(from_gbk(row.text));
+    endResetModel();
+}
+
+int MoveListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+}
+
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= texts_.size() || index.row() >= list_.row_count()) return {};
+    switch (role) {
+        case Qt::DisplayRole: return texts_[index.row()];
+        case Qt::ForegroundRole: {
+            const RowColour c = list_.rows()[static_cast<std::size_t>(index.row())].colour;
+            return QColor(c.red, c.green, c.blue);
+        }
+        default: return {};
+    }
+}
+
+}  // namespace kelvara

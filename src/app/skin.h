@@ -1,0 +1,32 @@
+#pragma once
+// The pictures of the main window, compiled into the program.
+
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace kelvara {
+
+enum class SkinButton { First, Previous, Play, Stop, Next, Last, Minimise, Close, Open, Flip, Make, Settings };
+
+// A graphic button's pictures: as it rests, under the mouse, and held down.
+struct ButtonPictures {
+    QPixmap normal;
+    QPixmap hover;
+    QPixmap pressed;
+};
+
+ButtonPictures button_pictures(SkinButton button);
+
+// The move list is light parchment over the dark panel, so that both the red and the
+// grey rows read well; the title strip is dark red and takes light text.
+inline const QColor kListBackground{246, 238, 219};
+inline const QColor kListScrollGround{226, 213, 181};
+// A selected row of the list without focus keeps its colour on this quieter ground.
+inline const QColor kListUnfocusedSelection{222, 205, 165};
+inline const QColor kTitleText{246, 232, 204};
+inline constexpr int kTextPixelSize = 12;
+QPixmap main_background();
+QIcon app_icon();
+
+}  // namespace kelvara
