@@ -1,0 +1,60 @@
+#include "gui_fixture.h"
+
+#include <QAbstractButton>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QTest>
+
+#include <fstream>
+
+#include "app/board_display.h"
+#include "view/view_fixture.h"
+
+namespace kelvara::test {
+
+void GuiTest::start() {
+    app = std::make_unique<KelvaraApp>(dir.path() / "rcanim.ini");
+    window = std::make_unique<MainWindow>(*app, messages, dialogs);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void GuiTest::TearDown() {
+    window.reset();
+    app.reset();
+}
+
+QWidget* GuiTest::control(const char16_t* name) const {
+    return window->findChild<QWidget*>(QString::fromUtf16(name));
+}
+
+QString GuiTest::write_record(const std::string& file_name, const std::string& utf8_text) const {
+    const auto path = dir.path() / file_name;
+    std::ofstream(path, std::ios::binary) << G(utf8_text);
+    return QString::fromStdString(path.string());
+}
+
+void GuiTest::open_through_button(const std::string& file_name, const std::string& utf8_text) {
+    dialogs.open_answer = write_record(file_name, utf8_text);
+    click(u"图形按钮_打开");
+}
+
+void GuiTest::click(const char16_t* name) const {
+    auto* button = control<QAbstractButton>(name);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QImage GuiTest::expected_board(int selected) const {
+    return to_qimage(fresh_picture(app->session().game, selected));
+}
+
+QImage GuiTest::shown_board() const { return control<BoardDisplay>(u"动画框2")->picture(); }
+
+int GuiTest::view_selection() const {
+    auto* view = control<QListView>(u"超级列表框_回合");
+    const auto rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+}  // namespace kelvara::test

@@ -1,0 +1,78 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+
+#include "app/board_display.h"
+#include "gui_fixture.h"
+
+namespace kelvara::test {
+namespace {
+
+struct Place {
+    const char16_t* name;
+    QRect rect;
+};
+
+const Place kPlaces[] = {
+    {u"透明标签_标题", {24, 3, 348, 16}},  {u"图形按钮_MIN", {365, 10, 16, 15}},
+    {u"图形按钮_关闭", {385, 10, 16, 15}}, {u"动画框1", {13, 21, 260, 330}},
+    {u"动画框2", {13, 21, 260, 330}},       {u"超级列表框_回合", {280, 31, 120, 255}},
+    {u"图形按钮_首步", {284, 290, 16, 15}}, {u"图形按钮_上步", {308, 290, 16, 15}},
+    {u"图形按钮_自动", {332, 290, 16, 15}}, {u"图形按钮_下步", {356, 290, 16, 15}},
+    {u"图形按钮_尾步", {380, 290, 16, 15}}, {u"图形按钮_打开", {280, 310, 56, 20}},
+    {u"图形按钮_交换", {344, 310, 56, 20}}, {u"图形按钮_制作", {280, 333, 56, 20}},
+    {u"图形按钮_设置", {344, 332, 56, 20}},
+};
+
+using MainWindowTest = GuiTest;
+
+TEST_F(MainWindowTest, IsAFramelessFixedWindowWithEveryControlInPlace) {
+    start();
+    EXPECT_EQ(window->size(), QSize(410, 365));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->windowTitle(), "Kelvara");
+    for (const Place& p : kPlaces) {
+        QWidget* w = control(p.name);
+        ASSERT_NE(w, nullptr) << QString::fromUtf16(p.name).toStdString();
+        EXPECT_EQ(w->geometry(), p.rect) << QString::fromUtf16(p.name).toStdString();
+    }
+    EXPECT_EQ(control<QLabel>(u"透明标签_标题")->text(), QStringLiteral("Kelvara-1.62版"));
+
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("超级菜单1"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->objectName(), QStringLiteral("复制文本棋谱"));
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("复制文本棋谱"));
+    EXPECT_EQ(menu->actions()[1]->objectName(), QStringLiteral("截取当前棋图"));
+}
+
+TEST_F(MainWindowTest, StartsFromTheSettingsFileWithTheEmptyBoardAndTheListFocused) {
+    std::ofstream(dir.path() / "rcanim.ini", std::ios::binary) << G("[设置]\r\n演示延时=1500\r\n动画作者=某人\r\n");
+    start();
+    EXPECT_EQ(app->settings().demo_delay, 1500);
+    EXPECT_EQ(app->settings().author, G("某人"));
+    EXPECT_NE(app->animation_palette(), Palette{});
+
+    EXPECT_EQ(window->focusWidget(), control(u"超级列表框_回合"));
+    BoardSession empty;
+    EXPECT_EQ(shown_board(), to_qimage(empty.canvas.composed()));
+    // What is painted is the picture of the last refresh.
+    auto* display = control<BoardDisplay>(u"动画框2");
+    EXPECT_EQ(display->grab().toImage().convertToFormat(QImage::Format_RGB32), display->picture());
+}
+
+TEST_F(MainWindowTest, CloseButtonEndsTheProgram) {
+    start();
+    QTimer::singleShot(0, [this] { click(u"图形按钮_关闭"); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a failure must not hang
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace kelvara::test
