@@ -3,22 +3,29 @@
 #include <string>
 
 #include "export/animation_palette.h"
+#include "platform/app_paths.h"
 #include "view/show_record.h"
 
 namespace kelvara {
 
-KelvaraApp::KelvaraApp(std::filesystem::path settings_file) : settings_file_(std::move(settings_file)) {
+KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder)
+    : settings_file_(std::move(settings_file)), animation_folder_(std::move(animation_folder)) {
+    if (!animation_folder_) animation_folder_ = [] { return output_folder(executable_dir()); };
     settings_ = load_settings(settings_file_);
+    if (settings_.background_music) sounds_.follow_music_setting(true);
     animation_palette_ = load_animation_palette();
     session_.emplace();
     session_->playback.set_sound_effects(settings_.sound_effects);
+    session_->playback.on_sound([this](MoveSound sound) { sounds_.play(sound); });
 }
 
 OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path) {
     BoardSession& s = *session_;
     OpenOutcome outcome = open_record(path, s.game, s.list);
     if (!outcome.opened) return outcome;
+    record_path_ = path;
     const std::string author = author_line(settings_.author);
+    if (!author.empty()) author_line_shown_ = author;
     if (outcome.read) {
         show_opened_record(s.game, s.view, author);
     } else {
@@ -28,6 +35,34 @@ OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path) {
         s.view.refresh_display();
     }
     return outcome;
+}
+
+void KelvaraApp::take_settings(const Settings& chosen, const std::string& title) {
+    BoardSession& s = *session_;
+    settings_ = chosen;
+    s.playback.set_sound_effects(settings_.sound_effects);
+    s.game.title = title;
+    if (s.list.empty()) return;
+    s.view.show_title(s.game.title);
+    author_line_shown_ = author_line(settings_.author);
+    s.view.set_author_line(author_line_shown_);
+    s.view.refresh_display();
+}
+
+bool KelvaraApp::save_settings() const { return kelvara::save_settings(settings_, settings_file_); }
+
+GifJob KelvaraApp::animation_job() const {
+    const BoardSession& s = *session_;
+    GifJob job;
+    job.game = s.game;
+    job.title = s.game.title;
+    job.author_line = author_line_shown_;
+    job.frame_delay = settings_.frame_delay;
+    job.start_at_selected_move = settings_.start_at_selected_move;
+    job.selected_row = s.list.selection();
+    job.output_folder = animation_folder_();
+    job.output_stem = output_stem(record_path_.filename().string());
+    return job;
 }
 
 }  // namespace kelvara

@@ -1,12 +1,16 @@
 #pragma once
-// The application object: the one settings, the one board session (game record, move
-// list, board canvas, view and playback) and the steps that start them, in order. The
-// main window works through it; a test makes a fresh one.
+// The application object: the one settings, the sounds, the one board session (game
+// record, move list, board canvas, view and playback) and the steps that start them, in
+// order. The main window works through it; a test makes a fresh one.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
+#include "app/app_sounds.h"
 #include "app/settings.h"
+#include "export/gif_maker.h"
 #include "platform/palette.h"
 #include "record/open_record.h"
 #include "view/board_session.h"
@@ -15,14 +19,20 @@ namespace kelvara {
 
 class KelvaraApp {
 public:
-    // Loads the settings from settings_file (defaults when it is missing), builds the
-    // animation palette, then sets up the board canvas.
-    explicit KelvaraApp(std::filesystem::path settings_file);
+    // Where animations go; asked each time one is made, since the folder may come and go.
+    using FolderSource = std::function<std::filesystem::path()>;
+
+    // Loads the settings from settings_file (defaults when it is missing), starts the
+    // background tune when the settings want it, builds the animation palette, then sets
+    // up the board canvas. Without animation_folder, animations go to the program's
+    // output folder.
+    explicit KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder = {});
     KelvaraApp(const KelvaraApp&) = delete;
     KelvaraApp& operator=(const KelvaraApp&) = delete;
 
     BoardSession& session() { return *session_; }
     Settings& settings() { return settings_; }
+    AppSounds& sounds() { return sounds_; }
     const std::filesystem::path& settings_file() const { return settings_file_; }
     // The colours every animation picture is mapped to.
     const Palette& animation_palette() const { return animation_palette_; }
@@ -31,12 +41,28 @@ public:
     // author line. A file of another kind than .che or .pgn empties the list and leaves
     // the pieces as they were. Nothing changes when the file cannot be read.
     OpenOutcome open_record_file(const std::filesystem::path& path);
+    // The file last opened, as the file system spells it (UTF-8).
+    const std::filesystem::path& record_path() const { return record_path_; }
+
+    // Takes the settings dialog's values and title. With a record loaded, the board shows
+    // the title and the author line at once.
+    void take_settings(const Settings& chosen, const std::string& title);
+    // Writes the settings file; false when it could not be written.
+    bool save_settings() const;
+
+    // The animation of the loaded record as the board shows it: its title and author
+    // line, the frame delay, and the selected move when the animation starts there.
+    GifJob animation_job() const;
 
 private:
     std::filesystem::path settings_file_;
+    FolderSource animation_folder_;
     Settings settings_;
+    AppSounds sounds_;  // before the session, whose playback asks it for sounds
     Palette animation_palette_{};
     std::optional<BoardSession> session_;  // made after the settings and the palette
+    std::filesystem::path record_path_;
+    std::string author_line_shown_;  // GBK; what the board's author line says
 };
 
 }  // namespace kelvara

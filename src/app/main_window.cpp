@@ -12,7 +12,9 @@
 
 #include "app/board_display.h"
 #include "app/graphic_button.h"
+#include "app/maker_window.h"
 #include "app/move_list_view.h"
+#include "app/settings_dialog.h"
 #include "app/title_label.h"
 #include "app/ui_text.h"
 #include "notation/text_record.h"
@@ -62,7 +64,10 @@ MainWindow::MainWindow(KelvaraApp& app, Messages& messages, FileDialogs& dialogs
     create_controls();
     create_board_menu();
     moves_->setFocus();
+    app_.session().playback.on_demonstration_changed([this] { demonstration_changed(); });
 }
+
+MainWindow::~MainWindow() { app_.session().playback.on_demonstration_changed({}); }
 
 void MainWindow::create_controls() {
     title_ = new TitleLabel(this);
@@ -88,8 +93,11 @@ void MainWindow::create_controls() {
             &MainWindow::first_move);
     connect(add_button(SkinButton::Previous, layout::kPreviousButton), &QAbstractButton::clicked, this,
             &MainWindow::previous_move);
-    connect(add_button(SkinButton::Play, layout::kPlayButton), &QAbstractButton::clicked, this,
-            &MainWindow::toggle_demonstration);
+    play_button_ = add_button(SkinButton::Play, layout::kPlayButton);
+    connect(play_button_, &QAbstractButton::clicked, this, &MainWindow::toggle_demonstration);
+    demo_timer_ = new QTimer(this);
+    demo_timer_->setObjectName(name_of(layout::kDemoTimer));
+    connect(demo_timer_, &QTimer::timeout, this, &MainWindow::demonstration_tick);
     connect(add_button(SkinButton::Next, layout::kNextButton), &QAbstractButton::clicked, this,
             &MainWindow::next_move);
     connect(add_button(SkinButton::Last, layout::kLastButton), &QAbstractButton::clicked, this,
@@ -193,11 +201,65 @@ void MainWindow::save_board_picture() {
         show_message(QStringLiteral("保存棋图失败！"), kError, MessageIcon::Critical);
 }
 
-void MainWindow::toggle_demonstration() {}
+void MainWindow::toggle_demonstration() {
+    app_.session().playback.toggle_demonstration(app_.settings().demo_delay);
+}
 
-void MainWindow::make_animation() {}
+void MainWindow::demonstration_changed() {
+    const Playback& playback = app_.session().playback;
+    // The stop pictures are a pixel taller than the play pictures.
+    const ButtonPictures pictures = button_pictures(playback.demo_running() ? SkinButton::Stop : SkinButton::Play);
+    play_button_->set_pictures(pictures);
+    play_button_->resize(pictures.normal.size());
+    if (playback.demo_running())
+        demo_timer_->start(playback.timer_period());
+    else
+        demo_timer_->stop();
+}
 
-void MainWindow::open_settings() {}
+void MainWindow::demonstration_tick() {
+    app_.session().playback.demonstration_tick();
+    moves_->show_list_selection();
+}
+
+void MainWindow::make_animation() {
+    BoardSession& s = app_.session();
+    if (s.playback.demo_running()) {
+        show_message(QStringLiteral("请先停止自动播放！"), kNotice, MessageIcon::Information);
+        return;
+    }
+    if (s.list.empty()) {
+        show_message(QStringLiteral("请先打开一个棋谱文件！"), kNotice, MessageIcon::Information);
+        return;
+    }
+    MakerWindow maker(app_.animation_job(), app_.animation_palette(), this);
+    maker.exec();
+    // The board on screen never changed, so only a failure is left to tell.
+    const GifResult& result = maker.result();
+    if (result.failure == GifResult::Failure::Folder)
+        show_message(QStringLiteral("无法创建文件夹：") + QString::fromStdString(result.path.parent_path().string()),
+                     kError, MessageIcon::Critical);
+    else if (result.failure == GifResult::Failure::File)
+        show_message(QStringLiteral("无法写入动画文件：") + QString::fromStdString(result.path.string()), kError,
+                     MessageIcon::Critical);
+}
+
+void MainWindow::open_settings() {
+    BoardSession& s = app_.session();
+    SettingsDialog dialog(
+        app_.settings(), s.game.title, !s.list.empty(), messages_,
+        [this](const Settings& chosen, const std::string& title) { apply_settings(chosen, title); }, this);
+    dialog.exec();
+}
+
+void MainWindow::apply_settings(const Settings& chosen, const std::string& title) {
+    app_.take_settings(chosen, title);
+    Playback& playback = app_.session().playback;
+    playback.set_demo_delay(app_.settings().demo_delay);
+    if (playback.demo_running()) demo_timer_->start(playback.timer_period());  // the new pace at once
+    app_.sounds().follow_music_setting(app_.settings().background_music);
+    if (!app_.save_settings()) show_message(QStringLiteral("设置保存失败！"), kError, MessageIcon::Critical);
+}
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <string>
+
 #include "app/file_dialogs.h"
 #include "app/kelvara_app.h"
 #include "app/main_window_layout.h"
@@ -15,6 +17,7 @@
 
 class QMenu;
 class QAction;
+class QTimer;
 
 namespace kelvara {
 
@@ -27,6 +30,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow(KelvaraApp& app, Messages& messages, FileDialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Opens a record as the open button does once its dialog has answered; a record
     // named on the command line or dropped onto the window comes here too.
@@ -41,11 +45,12 @@ public:
     void flip_board();
     void copy_record_text();
     void save_board_picture();
-    // The demonstration, the animation maker and the settings dialog: their buttons are
-    // in place and their commands do nothing yet.
     void toggle_demonstration();
+    // Opens the maker window, which returns when the animation is written.
     void make_animation();
     void open_settings();
+    // What OK in the settings dialog does with its values.
+    void apply_settings(const Settings& chosen, const std::string& title);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +62,8 @@ private:
     void create_board_menu();
     GraphicButton* add_button(SkinButton pictures, const layout::ControlPlace& place);
     void show_message(const QString& text, const QString& caption, MessageIcon icon);
+    void demonstration_changed();
+    void demonstration_tick();
 
     KelvaraApp& app_;
     Messages& messages_;
@@ -66,6 +73,8 @@ private:
     BoardDisplay* display_ = nullptr;
     MoveListView* moves_ = nullptr;
     QMenu* board_menu_ = nullptr;
+    GraphicButton* play_button_ = nullptr;
+    QTimer* demo_timer_ = nullptr;
 };
 
 }  // namespace kelvara

@@ -35,6 +35,7 @@ inline constexpr ControlPlace kFlipButton{u"图形按钮_交换", 344, 310, 56, 
 inline constexpr ControlPlace kMakeButton{u"图形按钮_制作", 280, 333, 56, 20};
 inline constexpr ControlPlace kSettingsButton{u"图形按钮_设置", 344, 332, 56, 20};
 
+inline constexpr std::u16string_view kDemoTimer = u"时钟1";
 inline constexpr std::u16string_view kBoardMenu = u"超级菜单1";
 inline constexpr std::u16string_view kCopyTextAction = u"复制文本棋谱";
 inline constexpr std::u16string_view kSavePictureAction = u"截取当前棋图";

@@ -34,6 +34,10 @@ ButtonAssets button_assets(SkinButton button) {
         case SkinButton::Make: return {button_make_normal_png, button_make_hover_png, button_make_pressed_png};
         case SkinButton::Settings:
             return {button_settings_normal_png, button_settings_hover_png, button_settings_pressed_png};
+        case SkinButton::DialogClose:
+            return {button_dialog_close_normal_png, button_dialog_close_hover_png, button_dialog_close_pressed_png};
+        case SkinButton::Ok: return {button_ok_normal_png, button_ok_hover_png, button_ok_pressed_png};
+        case SkinButton::Cancel: return {button_cancel_normal_png, button_cancel_hover_png, button_cancel_pressed_png};
     }
     return {};
 }
@@ -54,5 +58,22 @@ ButtonPictures button_pictures(SkinButton button) {
 QPixmap main_background() { return png_picture(kelvara::assets::main_background_png); }
 
 QIcon app_icon() { return QIcon(png_picture(kelvara::assets::app_icon_png)); }
+
+QPixmap settings_background() { return png_picture(kelvara::assets::settings_background_png); }
+
+QPixmap maker_background() { return png_picture(kelvara::assets::maker_background_png); }
+
+QPixmap busy_frame(int index) {
+    using namespace kelvara::assets;
+    constexpr const std::span<const unsigned char>* kFrames[kBusyFrameCount] = {&busy_00_png, &busy_01_png, &busy_02_png,
+                                                                                &busy_03_png, &busy_04_png};
+    return png_picture(*kFrames[index % kBusyFrameCount]);
+}
+
+QPixmap progress_empty() { return png_picture(kelvara::assets::progress_empty_png); }
+
+QPixmap progress_fill() { return png_picture(kelvara::assets::progress_fill_png); }
+
+QPixmap progress_end() { return png_picture(kelvara::assets::progress_end_png); }
 
 }  // namespace kelvara

@@ -7,7 +7,10 @@
 
 namespace kelvara {
 
-enum class SkinButton { First, Previous, Play, Stop, Next, Last, Minimise, Close, Open, Flip, Make, Settings };
+enum class SkinButton {
+    First, Previous, Play, Stop, Next, Last, Minimise, Close, Open, Flip, Make, Settings,
+    DialogClose, Ok, Cancel  // the settings dialog's
+};
 
 // A graphic button's pictures: as it rests, under the mouse, and held down.
 struct ButtonPictures {
@@ -28,5 +31,23 @@ inline const QColor kTitleText{246, 232, 204};
 inline constexpr int kTextPixelSize = 12;
 QPixmap main_background();
 QIcon app_icon();
+
+// The settings dialog: light labels on dark wood; the edit boxes sit in wells drawn into
+// the background, so they have no frame of their own, only this fill.
+inline const QColor kDialogLabelText{236, 224, 190};
+inline const QColor kEditFill{246, 238, 214};
+inline const QColor kEditText{40, 30, 20};
+inline const QColor kDialogTitleText{242, 228, 190};
+QPixmap settings_background();
+
+// The maker window: its ground, the five frames of the busy animation (250 ms each),
+// and the progress bar's empty picture, fill and right end.
+inline constexpr int kBusyFrameCount = 5;
+inline constexpr int kBusyFrameMilliseconds = 250;
+QPixmap maker_background();
+QPixmap busy_frame(int index);
+QPixmap progress_empty();
+QPixmap progress_fill();
+QPixmap progress_end();
 
 }  // namespace kelvara

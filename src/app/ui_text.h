@@ -5,11 +5,14 @@
 #include <QString>
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace kelvara {
 
 QString from_gbk(std::string_view gbk);
+// Characters that GBK cannot hold become "?".
+std::string to_gbk(const QString& text);
 
 // The path as the file system spells it (Qt's local 8-bit encoding of file names).
 std::filesystem::path local_path(const QString& file_name);

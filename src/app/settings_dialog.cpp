@@ -1,0 +1,232 @@
+#include "app/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include "app/graphic_button.h"
+#include "app/main_window_layout.h"
+#include "app/seconds_text.h"
+#include "app/skin.h"
+#include "app/spin_edit.h"
+#include "app/title_label.h"
+#include "app/ui_text.h"
+#include "platform/text.h"
+
+namespace kelvara {
+
+namespace {
+
+using layout::ControlPlace;
+
+constexpr int kWidth = 275;
+constexpr int kHeight = 174;
+
+constexpr ControlPlace kTitleStrip{u"透明标签1", 0, 0, 248, 23};
+constexpr ControlPlace kCloseButton{u"图形按钮_关闭", 254, 3, 16, 15};
+constexpr ControlPlace kSoundEffects{u"选择框_音效", 16, 28, 16, 24};
+constexpr ControlPlace kBackgroundMusic{u"选择框_背乐", 166, 28, 16, 24};
+constexpr ControlPlace kFromSelectedMove{u"选择框_定着", 16, 50, 16, 24};
+constexpr ControlPlace kAuthorBox{u"编辑框_动画作者", 198, 50, 64, 18};
+constexpr ControlPlace kTitleBox{u"编辑框_动画标题", 78, 72, 184, 18};
+constexpr ControlPlace kDemoDelayBox{u"编辑框_演示延时", 168, 101, 30, 18};
+constexpr ControlPlace kFrameDelayBox{u"编辑框_帧延时", 168, 125, 30, 18};
+constexpr ControlPlace kOkButton{u"图形按钮_确定", 183, 150, 32, 18};
+constexpr ControlPlace kCancelButton{u"图形按钮_取消", 226, 150, 32, 18};
+
+struct LabelPlace {
+    ControlPlace place;
+    std::u16string_view text;
+};
+
+// The separator 标签8 is drawn into the background; its label stays, empty.
+constexpr LabelPlace kLabels[] = {
+    {{u"标签1", 33, 30, 111, 20}, u"自动演示时使用音效"},
+    {{u"标签2", 183, 30, 80, 20}, u"使用背景音乐"},
+    {{u"标签7", 33, 52, 111, 18}, u"选中着法处开始制作"},
+    {{u"标签9", 163, 52, 40, 18}, u"制作："},
+    {{u"标签10", 16, 72, 56, 18}, u"动画标题："},
+    {{u"标签8", 7, 95, 260, 1}, u""},
+    {{u"标签3", 16, 102, 144, 20}, u"自动演示时每着棋间隔："},
+    {{u"标签4", 226, 102, 24, 20}, u"秒"},
+    {{u"标签5", 18, 126, 144, 20}, u"制作动画时每帧图间隔："},
+    {{u"标签6", 226, 126, 24, 20}, u"秒"},
+};
+
+// The demonstration delay wraps around within these seconds.
+constexpr double kLongestDemoDelay = 8.0;
+constexpr double kShortestDemoDelay = 0.3;
+constexpr double kTolerance = 1e-7;
+constexpr double kSpinStep = 0.1;
+constexpr std::size_t kTitleBytes = 36;
+constexpr std::size_t kAuthorBytes = 22;
+
+QString text_of(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void put(QWidget* widget, const ControlPlace& place) {
+    widget->setObjectName(text_of(place.name));
+    widget->setGeometry(place.left, place.top, place.width, place.height);
+}
+
+QFont text_font() {
+    QFont font;
+    font.setPixelSize(kTextPixelSize);
+    return font;
+}
+
+template <typename Box>
+Box* edit_box(QWidget* parent, const ControlPlace& place) {
+    auto* box = new Box(parent);
+    put(box, place);
+    box->setFrame(false);  // the background's wells frame it
+    box->setFont(text_font());
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, kEditFill);
+    colours.setColor(QPalette::Text, kEditText);
+    box->setPalette(colours);
+    return box;
+}
+
+QCheckBox* check_box(QWidget* parent, const ControlPlace& place) {
+    auto* box = new QCheckBox(parent);
+    put(box, place);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, kEditFill);
+    colours.setColor(QPalette::Text, kEditText);
+    box->setPalette(colours);
+    return box;
+}
+
+double number_in(const QLineEdit* box) { return read_number(box->text().toStdString()); }
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(const Settings& current, const std::string& title, bool record_loaded,
+                               Messages& messages, Confirm confirm, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      current_(current), record_loaded_(record_loaded), messages_(messages), confirm_(std::move(confirm)),
+      background_(settings_background()) {
+    setWindowTitle(QStringLiteral("设置"));
+    setFixedSize(kWidth, kHeight);
+    create_controls();
+    show_values(current, title);
+    // Connected only now: the rules answer what the user types, not the values shown.
+    connect(title_, &QLineEdit::textChanged, this, &SettingsDialog::title_changed);
+    connect(author_, &QLineEdit::textChanged, this, &SettingsDialog::author_changed);
+    connect(demo_delay_, &QLineEdit::textChanged, this, &SettingsDialog::demo_delay_changed);
+}
+
+void SettingsDialog::create_controls() {
+    auto* strip = new TitleLabel(this);
+    put(strip, kTitleStrip);
+    strip->setText(QStringLiteral(" 设置"));
+    QFont song = strip->font();
+    song.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN")});
+    strip->setFont(song);
+    QPalette strip_colours = strip->palette();
+    strip_colours.setColor(QPalette::WindowText, kDialogTitleText);
+    strip->setPalette(strip_colours);
+
+    for (const LabelPlace& l : kLabels) {
+        auto* label = new QLabel(text_of(l.text), this);
+        put(label, l.place);
+        label->setFont(text_font());
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, kDialogLabelText);
+        label->setPalette(colours);
+    }
+
+    sound_effects_ = check_box(this, kSoundEffects);
+    background_music_ = check_box(this, kBackgroundMusic);
+    from_selected_move_ = check_box(this, kFromSelectedMove);
+    author_ = edit_box<QLineEdit>(this, kAuthorBox);
+    title_ = edit_box<QLineEdit>(this, kTitleBox);
+    demo_delay_ = edit_box<SpinEdit>(this, kDemoDelayBox);
+    frame_delay_ = edit_box<SpinEdit>(this, kFrameDelayBox);
+    demo_delay_->on_step([this](int direction) { step(demo_delay_, direction); });
+    frame_delay_->on_step([this](int direction) { step(frame_delay_, direction); });
+
+    auto button = [this](SkinButton pictures, const ControlPlace& place) {
+        auto* b = new GraphicButton(button_pictures(pictures), this);
+        put(b, place);
+        return b;
+    };
+    connect(button(SkinButton::DialogClose, kCloseButton), &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(button(SkinButton::Ok, kOkButton), &QAbstractButton::clicked, this, &SettingsDialog::confirm);
+    connect(button(SkinButton::Cancel, kCancelButton), &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+void SettingsDialog::show_values(const Settings& settings, const std::string& title) {
+    sound_effects_->setChecked(settings.sound_effects);
+    background_music_->setChecked(settings.background_music);
+    from_selected_move_->setChecked(settings.start_at_selected_move);
+    demo_delay_->setText(QString::fromStdString(seconds_text(settings.demo_delay, 1000)));
+    frame_delay_->setText(QString::fromStdString(seconds_text(settings.frame_delay, 100)));
+    author_->setText(from_gbk(settings.author));
+    title_->setText(from_gbk(title));
+    // A text longer than its box shows its beginning, not its end.
+    for (QLineEdit* box : {author_, title_}) box->setCursorPosition(0);
+}
+
+void SettingsDialog::step(SpinEdit* box, int direction) {
+    // Set with its signal on: the demonstration delay's wrap-around applies to a step too.
+    box->setText(QString::fromStdString(seconds_text(number_in(box) + direction * kSpinStep)));
+}
+
+void SettingsDialog::title_changed() {
+    keep_within(title_, kTitleBytes, QStringLiteral("标题过长，请重新输入！"));
+    if (!record_loaded_ && !title_->text().isEmpty()) {
+        warn(QStringLiteral("因标题是一次性的，请在打开棋谱后设置！"));
+        const QSignalBlocker quiet(title_);
+        title_->clear();
+    }
+}
+
+void SettingsDialog::author_changed() { keep_within(author_, kAuthorBytes, QStringLiteral("名字过长，请重新输入！")); }
+
+void SettingsDialog::keep_within(QLineEdit* box, std::size_t max_bytes, const QString& warning) {
+    const std::string text = to_gbk(box->text());
+    if (text.size() <= max_bytes) return;
+    warn(warning);
+    const QSignalBlocker quiet(box);
+    box->setText(from_gbk(gbk::cut_whole_chars(text, max_bytes)));
+}
+
+void SettingsDialog::demo_delay_changed() {
+    // Above the longest delay the box wraps to the shortest; below the shortest (an
+    // empty or non-numeric text included) to the longest.
+    QString text = demo_delay_->text();
+    double seconds = number_in(demo_delay_);
+    if (seconds > kLongestDemoDelay + kTolerance) {
+        text = QString::fromStdString(seconds_text(kShortestDemoDelay));
+        seconds = kShortestDemoDelay;
+    }
+    if (seconds < kShortestDemoDelay - kTolerance) text = QString::fromStdString(seconds_text(kLongestDemoDelay));
+    if (text == demo_delay_->text()) return;
+    const QSignalBlocker quiet(demo_delay_);
+    demo_delay_->setText(text);
+}
+
+void SettingsDialog::warn(const QString& text) { messages_.show(text, QStringLiteral("警告"), MessageIcon::Warning); }
+
+void SettingsDialog::confirm() {
+    Settings chosen = current_;
+    chosen.sound_effects = sound_effects_->isChecked();
+    chosen.background_music = background_music_->isChecked();
+    chosen.start_at_selected_move = from_selected_move_->isChecked();
+    chosen.demo_delay = scaled_truncated(demo_delay_->text().toStdString(), 1000);
+    chosen.frame_delay = scaled_truncated(frame_delay_->text().toStdString(), 100);
+    chosen.author = to_gbk(author_->text());
+    if (confirm_) confirm_(chosen, to_gbk(title_->text()));
+    accept();
+}
+
+void SettingsDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace kelvara
