@@ -1,6 +1,8 @@
 #include "gui_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QTest>
@@ -13,7 +15,7 @@
 namespace kelvara::test {
 
 void GuiTest::start() {
-    app = std::make_unique<KelvaraApp>(dir.path() / "rcanim.ini");
+    app = std::make_unique<KelvaraApp>(dir.path() / "rcanim.ini", [this] { return animation_folder(); });
     window = std::make_unique<MainWindow>(*app, messages, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -43,6 +45,23 @@ void GuiTest::click(const char16_t* name) const {
     auto* button = control<QAbstractButton>(name);
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void GuiTest::with_modal(const std::function<void()>& command, const std::function<void(QWidget*)>& act) {
+    bool acted = false;
+    QObject scope;  // the call dies with this function, whatever happens to the window
+    QTimer::singleShot(0, &scope, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        acted = true;
+        act(modal);
+        if (modal->isVisible()) {
+            ADD_FAILURE() << "the modal window is still open";
+            modal->close();
+        }
+    });
+    command();
+    EXPECT_TRUE(acted);
 }
 
 QImage GuiTest::expected_board(int selected) const {

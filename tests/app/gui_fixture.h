@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,6 +75,11 @@ protected:
     // Opens a record through the open button, the dialog answering its path.
     void open_through_button(const std::string& file_name, const std::string& utf8_text);
     void click(const char16_t* name) const;
+    // Runs command, which opens a modal window, and act on that window once it shows;
+    // returns when the window has closed. A window that act leaves open fails the test.
+    void with_modal(const std::function<void()>& command, const std::function<void(QWidget*)>& act);
+    // Where the program writes animations during the test.
+    std::filesystem::path animation_folder() const { return dir.path() / "animations"; }
 
     // The board as a fresh board session composes it for the game at the selected move.
     QImage expected_board(int selected) const;

@@ -69,8 +69,10 @@ TEST_F(MainWindowTest, StartsFromTheSettingsFileWithTheEmptyBoardAndTheListFocus
 
 TEST_F(MainWindowTest, CloseButtonEndsTheProgram) {
     start();
-    QTimer::singleShot(0, [this] { click(u"图形按钮_关闭"); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a failure must not hang
+    QTimer::singleShot(0, window.get(), [this] { click(u"图形按钮_关闭"); });
+    // A failure must not hang. Tied to the window, so that it cannot end another test's
+    // event loop later.
+    QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 

@@ -1,0 +1,286 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <fstream>
+
+#include "app/spin_edit.h"
+#include "app/ui_text.h"
+#include "gui_fixture.h"
+
+namespace kelvara::test {
+namespace {
+
+struct Place {
+    const char16_t* name;
+    QRect rect;
+    const char16_t* text;  // nullptr: not a label
+};
+
+const Place kPlaces[] = {
+    {u"透明标签1", {0, 0, 248, 23}, u" 设置"},
+    {u"图形按钮_关闭", {254, 3, 16, 15}, nullptr},
+    {u"选择框_音效", {16, 28, 16, 24}, nullptr},
+    {u"标签1", {33, 30, 111, 20}, u"自动演示时使用音效"},
+    {u"选择框_背乐", {166, 28, 16, 24}, nullptr},
+    {u"标签2", {183, 30, 80, 20}, u"使用背景音乐"},
+    {u"选择框_定着", {16, 50, 16, 24}, nullptr},
+    {u"标签7", {33, 52, 111, 18}, u"选中着法处开始制作"},
+    {u"标签9", {163, 52, 40, 18}, u"制作："},
+    {u"编辑框_动画作者", {198, 50, 64, 18}, nullptr},
+    {u"标签10", {16, 72, 56, 18}, u"动画标题："},
+    {u"编辑框_动画标题", {78, 72, 184, 18}, nullptr},
+    {u"标签8", {7, 95, 260, 1}, u""},
+    {u"标签3", {16, 102, 144, 20}, u"自动演示时每着棋间隔："},
+    {u"编辑框_演示延时", {168, 101, 30, 18}, nullptr},
+    {u"标签4", {226, 102, 24, 20}, u"秒"},
+    {u"标签5", {18, 126, 144, 20}, u"制作动画时每帧图间隔："},
+    {u"编辑框_帧延时", {168, 125, 30, 18}, nullptr},
+    {u"标签6", {226, 126, 24, 20}, u"秒"},
+    {u"图形按钮_确定", {183, 150, 32, 18}, nullptr},
+    {u"图形按钮_取消", {226, 150, 32, 18}, nullptr},
+};
+
+class SettingsDialogTest : public GuiTest {
+protected:
+    template <typename T = QWidget>
+    static T* in(QWidget* dialog, const char16_t* name) {
+        return dialog->findChild<T*>(QString::fromUtf16(name));
+    }
+    static QLineEdit* box(QWidget* dialog, const char16_t* name) { return in<QLineEdit>(dialog, name); }
+    static void press(QWidget* dialog, const char16_t* name) {
+        QTest::mouseClick(in<QAbstractButton>(dialog, name), Qt::LeftButton);
+    }
+    static void spin(QWidget* dialog, const char16_t* name, int direction) {
+        auto* edit = in<SpinEdit>(dialog, name);
+        QTest::mouseClick(edit, Qt::LeftButton, {},
+                          (direction > 0 ? edit->up_button() : edit->down_button()).center());
+    }
+    // Opens the dialog, lets act work in it, then presses the button named last.
+    void in_dialog(const std::function<void(QWidget*)>& act, const char16_t* last = u"图形按钮_确定") {
+        with_modal([this] { window->open_settings(); },
+                   [&](QWidget* dialog) {
+                       act(dialog);
+                       press(dialog, last);
+                   });
+    }
+    void expect_warning(int index, const char* text) const {
+        ASSERT_GT(message_count(), index);
+        EXPECT_EQ(messages.shown[index].text, QString::fromUtf8(text));
+        EXPECT_EQ(messages.shown[index].caption, QStringLiteral("警告"));
+        EXPECT_EQ(messages.shown[index].icon, MessageIcon::Warning);
+    }
+    std::filesystem::path settings_path() const { return dir.path() / "rcanim.ini"; }
+};
+
+TEST_F(SettingsDialogTest, IsAFramelessDialogWithEveryControlInPlaceShowingTheSettings) {
+    std::ofstream(settings_path(), std::ios::binary) << G("[设置]\r\n使用音效=假\r\n使用背乐=真\r\n演示延时=1450\r\n"
+                                                          "帧延时=30\r\n动画作者=某人\r\n");
+    start();
+    open_through_button("game.pgn", kShortPgn);
+    in_dialog(
+        [](QWidget* dialog) {
+            EXPECT_EQ(dialog->size(), QSize(275, 174));
+            EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
+            EXPECT_TRUE(dialog->isModal());
+            for (const Place& p : kPlaces) {
+                QWidget* w = in(dialog, p.name);
+                ASSERT_NE(w, nullptr) << QString::fromUtf16(p.name).toStdString();
+                EXPECT_EQ(w->geometry(), p.rect) << QString::fromUtf16(p.name).toStdString();
+                if (p.text) {
+                    EXPECT_EQ(qobject_cast<QLabel*>(w)->text(), QString::fromUtf16(p.text));
+                }
+            }
+            EXPECT_FALSE(in<QCheckBox>(dialog, u"选择框_音效")->isChecked());
+            EXPECT_TRUE(in<QCheckBox>(dialog, u"选择框_背乐")->isChecked());
+            EXPECT_FALSE(in<QCheckBox>(dialog, u"选择框_定着")->isChecked());
+            EXPECT_EQ(box(dialog, u"编辑框_演示延时")->text(), "1.5");  // 1.45 rounds half up
+            EXPECT_EQ(box(dialog, u"编辑框_帧延时")->text(), "0.3");
+            EXPECT_EQ(box(dialog, u"编辑框_动画作者")->text(), QStringLiteral("某人"));
+            EXPECT_EQ(box(dialog, u"编辑框_动画标题")->text(), QStringLiteral("测试对局"));
+        },
+        u"图形按钮_取消");
+    EXPECT_EQ(message_count(), 0);
+}
+
+TEST_F(SettingsDialogTest, DemonstrationDelayWrapsAroundTheFrameDelayDoesNot) {
+    start();
+    in_dialog(
+        [](QWidget* dialog) {
+            QLineEdit* demo = box(dialog, u"编辑框_演示延时");
+            EXPECT_EQ(demo->text(), "1.0");
+            demo->setText("8.0");
+            spin(dialog, u"编辑框_演示延时", +1);  // 8.1 is beyond the longest delay
+            EXPECT_EQ(demo->text(), "0.3");
+            spin(dialog, u"编辑框_演示延时", -1);  // 0.2 is below the shortest
+            EXPECT_EQ(demo->text(), "8.0");
+            spin(dialog, u"编辑框_演示延时", -1);
+            EXPECT_EQ(demo->text(), "7.9");
+            demo->clear();
+            EXPECT_EQ(demo->text(), "8.0");
+            demo->setText("abc");
+            EXPECT_EQ(demo->text(), "8.0");
+            demo->setText("9");
+            EXPECT_EQ(demo->text(), "0.3");
+            demo->selectAll();
+            QTest::keyClicks(demo, "1.5");  // typed key by key, every text on the way is valid
+            EXPECT_EQ(demo->text(), "1.5");
+
+            QLineEdit* frame = box(dialog, u"编辑框_帧延时");
+            frame->setText("0.0");
+            spin(dialog, u"编辑框_帧延时", -1);
+            EXPECT_EQ(frame->text(), "-0.1");
+            frame->setText("20.0");
+            spin(dialog, u"编辑框_帧延时", +1);
+            EXPECT_EQ(frame->text(), "20.1");
+            frame->clear();
+            EXPECT_EQ(frame->text(), "");
+        },
+        u"图形按钮_取消");
+}
+
+TEST_F(SettingsDialogTest, TitleAndAuthorAreCutAtWholeCharactersAfterAWarning) {
+    start();
+    open_through_button("game.pgn", kShortPgn);
+    in_dialog(
+        [this](QWidget* dialog) {
+            QLineEdit* title = box(dialog, u"编辑框_动画标题");
+            const QString eighteen = QString(18, QChar(u'棋'));  // 36 bytes
+            title->setText(eighteen);
+            EXPECT_EQ(message_count(), 0);
+            title->setText("a" + eighteen);  // 37 bytes: the last character would be split
+            expect_warning(0, "标题过长，请重新输入！");
+            EXPECT_EQ(title->text(), "a" + QString(17, QChar(u'棋')));
+
+            QLineEdit* author = box(dialog, u"编辑框_动画作者");
+            author->setText(QString(11, QChar(u'名')));  // 22 bytes
+            EXPECT_EQ(message_count(), 1);
+            author->setText(QString(12, QChar(u'名')));
+            expect_warning(1, "名字过长，请重新输入！");
+            EXPECT_EQ(author->text(), QString(11, QChar(u'名')));
+            author->setText("ab" + QString(11, QChar(u'名')));
+            EXPECT_EQ(author->text(), "ab" + QString(10, QChar(u'名')));
+            EXPECT_EQ(message_count(), 3);
+        });
+    // The board's title line is cut the same way.
+    EXPECT_EQ(session().game.title, to_gbk("a" + QString(17, QChar(u'棋'))));
+    EXPECT_EQ(app->settings().author, G("ab名名名名名名名名名名"));
+}
+
+TEST_F(SettingsDialogTest, TitleIsRefusedBeforeARecordIsOpen) {
+    start();
+    const QImage before = shown_board();
+    in_dialog([this](QWidget* dialog) {
+        QLineEdit* title = box(dialog, u"编辑框_动画标题");
+        title->setText(QStringLiteral("标"));
+        expect_warning(0, "因标题是一次性的，请在打开棋谱后设置！");
+        EXPECT_EQ(title->text(), "");
+        box(dialog, u"编辑框_动画作者")->setText(QStringLiteral("某人"));
+    });
+    EXPECT_EQ(message_count(), 1);
+    // OK without a record leaves the board alone; the next record shows the new author.
+    EXPECT_EQ(shown_board(), before);
+    EXPECT_EQ(app->settings().author, G("某人"));
+    open_through_button("game.pgn", kShortPgn);
+    EXPECT_EQ(app->animation_job().author_line, G("动画制作：某人"));
+}
+
+TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
+    start();
+    open_through_button("game.pgn", kShortPgn);
+    const QImage before = shown_board();
+    in_dialog([](QWidget* dialog) {
+        in<QCheckBox>(dialog, u"选择框_音效")->setChecked(false);
+        in<QCheckBox>(dialog, u"选择框_定着")->setChecked(true);
+        box(dialog, u"编辑框_演示延时")->setText("1.5");
+        box(dialog, u"编辑框_帧延时")->setText("0.3");
+        box(dialog, u"编辑框_动画作者")->setText(QStringLiteral("某人"));
+        box(dialog, u"编辑框_动画标题")->setText(QStringLiteral("新标题"));
+    });
+    EXPECT_EQ(test::read_file(settings_path()),
+              G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n"));
+    const Settings& s = app->settings();
+    EXPECT_FALSE(s.sound_effects);
+    EXPECT_TRUE(s.start_at_selected_move);
+    EXPECT_EQ(s.demo_delay, 1500);
+    EXPECT_EQ(s.frame_delay, 30);
+    EXPECT_EQ(session().game.title, G("新标题"));
+    EXPECT_NE(shown_board(), before);  // the title and author lines changed at once
+    EXPECT_EQ(app->animation_job().author_line, G("动画制作：某人"));
+
+    // Delays are read from the digits as typed; the frame delay may be 0 or negative.
+    in_dialog([](QWidget* dialog) {
+        box(dialog, u"编辑框_帧延时")->setText("0.29");
+        box(dialog, u"编辑框_演示延时")->setText("4.35");
+    });
+    EXPECT_EQ(app->settings().frame_delay, 29);
+    EXPECT_EQ(app->settings().demo_delay, 4350);
+    in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_帧延时")->setText("-0.2"); });
+    EXPECT_EQ(app->settings().frame_delay, -20);
+    in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_帧延时")->setText("abc"); });
+    EXPECT_EQ(app->settings().frame_delay, 0);
+
+    // An empty author empties the author line.
+    in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_动画作者")->clear(); });
+    EXPECT_EQ(app->animation_job().author_line, "");
+    EXPECT_EQ(message_count(), 0);
+}
+
+TEST_F(SettingsDialogTest, CancelAndCloseStoreNothing) {
+    start();
+    open_through_button("game.pgn", kShortPgn);
+    const QImage before = shown_board();
+    for (const char16_t* button : {u"图形按钮_取消", u"图形按钮_关闭"}) {
+        in_dialog(
+            [](QWidget* dialog) {
+                in<QCheckBox>(dialog, u"选择框_背乐")->setChecked(true);
+                box(dialog, u"编辑框_帧延时")->setText("0.3");
+                box(dialog, u"编辑框_动画作者")->setText(QStringLiteral("某人"));
+                box(dialog, u"编辑框_动画标题")->setText(QStringLiteral("新标题"));
+            },
+            button);
+    }
+    EXPECT_FALSE(std::filesystem::exists(settings_path()));
+    EXPECT_EQ(app->settings().frame_delay, 100);
+    EXPECT_EQ(app->settings().author, "");
+    EXPECT_EQ(session().game.title, G("测试对局"));
+    EXPECT_EQ(shown_board(), before);
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Off);
+}
+
+TEST_F(SettingsDialogTest, AFailedSaveIsReported) {
+    start();
+    std::filesystem::create_directory(settings_path());  // cannot be written as a file
+    in_dialog([](QWidget*) {});
+    ASSERT_EQ(message_count(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("设置保存失败！"));
+    EXPECT_EQ(messages.shown[0].caption, QStringLiteral("错误"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+}
+
+TEST_F(SettingsDialogTest, TheTuneFollowsTheSettingWithoutRestarting) {
+    std::ofstream(settings_path(), std::ios::binary) << G("[设置]\r\n使用背乐=真\r\n");
+    start();
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Loop);
+    EXPECT_EQ(app->sounds().tune_starts(), 1);
+
+    in_dialog([](QWidget* dialog) { in<QCheckBox>(dialog, u"选择框_背乐")->setChecked(false); });
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Off);
+    in_dialog([](QWidget* dialog) { in<QCheckBox>(dialog, u"选择框_背乐")->setChecked(true); });
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Loop);
+    EXPECT_EQ(app->sounds().tune_starts(), 2);
+    in_dialog([](QWidget*) {});  // still on: the playing tune goes on
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Loop);
+    EXPECT_EQ(app->sounds().tune_starts(), 2);
+}
+
+TEST_F(SettingsDialogTest, WithTheTuneOffNothingSoundsAtStartUp) {
+    start();
+    EXPECT_EQ(app->sounds().music_mode(), MusicMode::Off);
+    EXPECT_EQ(app->sounds().tune_starts(), 0);
+}
+
+}  // namespace
+}  // namespace kelvara::test
