@@ -7,12 +7,14 @@
 #include "app/file_dialogs.h"
 #include "app/kelvara_app.h"
 #include "app/main_window.h"
+#include "app/skin.h"
 #include "app/messages.h"
 #include "platform/app_paths.h"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
+    QApplication::setFont(kelvara::program_font());
 
     kelvara::KelvaraApp app(kelvara::settings_file_path(kelvara::executable_dir()));
     kelvara::MessageBoxes messages;

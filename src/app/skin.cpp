@@ -55,6 +55,12 @@ ButtonPictures button_pictures(SkinButton button) {
     return {png_picture(a.normal), png_picture(a.hover), png_picture(a.pressed)};
 }
 
+QFont program_font() {
+    QFont font(QStringLiteral("AR PL UMing CN"));
+    font.setPixelSize(kTextPixelSize);
+    return font;
+}
+
 QPixmap main_background() { return png_picture(kelvara::assets::main_background_png); }
 
 QIcon app_icon() { return QIcon(png_picture(kelvara::assets::app_icon_png)); }

@@ -2,6 +2,7 @@
 // The pictures of the main window, compiled into the program.
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 
@@ -29,6 +30,8 @@ inline const QColor kListScrollGround{226, 213, 181};
 inline const QColor kListUnfocusedSelection{222, 205, 165};
 inline const QColor kTitleText{246, 232, 204};
 inline constexpr int kTextPixelSize = 12;
+// The program's text: the Song-style font the board's text is drawn with, at 12 pixels.
+QFont program_font();
 QPixmap main_background();
 QIcon app_icon();
 
