@@ -1,6 +1,7 @@
 #include "export/animation_palette.h"
 
 #include "kelvara_assets.h"
+#include "platform/gif_codec.h"
 
 namespace kelvara {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "export/progress_stride.h"
-#include "platform/gif_writer.h"
+#include "platform/gif_codec.h"
 #include "view/board_session.h"
 
 namespace kelvara {

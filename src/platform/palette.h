@@ -5,8 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <vector>
 
 #include "platform/image.h"
@@ -19,9 +17,6 @@ struct PaletteColour {
 };
 
 using Palette = std::array<PaletteColour, 256>;
-
-// The global colour table of a GIF file with 256 entries; nullopt for anything else.
-std::optional<Palette> palette_from_gif(std::span<const std::uint8_t> gif_bytes);
 
 // Maps colours to palette indices, remembering each colour it has mapped. One per thread.
 class PaletteMapper {

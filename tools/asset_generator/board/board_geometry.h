@@ -3,11 +3,13 @@
 // placed over it and every frame of an animation share these numbers.
 
 #include "platform/image.h"
+#include "view/board_geometry.h"
 
 namespace kelvara::generator {
 
-inline constexpr int kCanvasWidth = 260;
-inline constexpr int kCanvasHeight = 330;
+// The numbers the board view places its sprites by, so pictures and sprites agree.
+inline constexpr int kCanvasWidth = board::kWidth;
+inline constexpr int kCanvasHeight = board::kHeight;
 inline constexpr int kCell = 26;
 
 // Grid lines: file c at x = 26 + 26·c, rank r at y = 49 + 26·r.
@@ -19,8 +21,8 @@ inline constexpr int kGridTop = rank_y(0);
 inline constexpr int kGridBottom = rank_y(9);
 
 // Top-left pixel of the 26 × 26 cell in which a piece or marker sprite stands.
-constexpr int square_left(int column) { return 14 + kCell * column; }
-constexpr int square_top(int row) { return 36 + kCell * row; }
+constexpr int square_left(int column) { return board::square_origin(0, column).x; }
+constexpr int square_top(int row) { return board::square_origin(row, 0).y; }
 
 // The double frame's outer line, 2 px thick, around the grid's own border.
 inline constexpr int kFrameLeft = 22;
@@ -36,14 +38,14 @@ inline constexpr int kBottomLabelTop = 299;
 inline constexpr int kBottomLabelBottom = 306;
 
 // The text lines drawn by the board view over the field.
-inline constexpr int kTitleTop = 6;
-inline constexpr int kFooterTop = 312;
-inline constexpr int kAuthorLeft = 10;
-inline constexpr int kCounterRight = 250;
+inline constexpr int kTitleTop = board::kTitleTop;
+inline constexpr int kFooterTop = board::kCounterTop;
+inline constexpr int kAuthorLeft = board::kAuthorLeft;
+inline constexpr int kCounterRight = board::kCounterRight;
 
 inline constexpr Argb kFieldColour = argb(180, 196, 184);
 inline constexpr Argb kLineColour = argb(0, 0, 0);
-inline constexpr Argb kTextColour = argb(190, 76, 75);
+inline constexpr Argb kTextColour = board::kTextColour;
 inline constexpr Argb kMarkerColour = argb(0, 0, 255);
 
 }  // namespace kelvara::generator

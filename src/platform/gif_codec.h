@@ -1,13 +1,15 @@
 #pragma once
-// Writes an animated GIF picture by picture, through giflib: GIF89a, one global colour
+// GIF files through giflib; every giflib call of the program is in gif_codec.cpp.
+//
+// GifWriter writes an animated GIF picture by picture: GIF89a, one global colour
 // table of 256 entries, the NETSCAPE2.0 looping extension, and per picture a graphic
 // control extension (disposal 0) and an image descriptor without a local table. The file
-// appears at its path only when finish() succeeds (temporary file + rename); every
-// giflib call of the program is in this file.
+// appears at its path only when finish() succeeds (temporary file + rename).
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "platform/palette.h"
@@ -36,5 +38,8 @@ public:
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The global colour table of a GIF file with 256 entries; nullopt for anything else.
+std::optional<Palette> palette_from_gif(std::span<const std::uint8_t> gif_bytes);
 
 }  // namespace kelvara
