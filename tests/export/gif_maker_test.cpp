@@ -10,7 +10,7 @@
 #include "export/animation_palette.h"
 #include "export/progress_stride.h"
 #include "gif_reading.h"
-#include "platform/gif_writer.h"
+#include "platform/gif_codec.h"
 #include "record/open_record.h"
 #include "support/test_support.h"
 #include "view/board_session.h"
