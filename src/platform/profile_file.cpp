@@ -81,12 +81,9 @@ ProfileFile ProfileFile::from_text(std::string_view bytes) {
             break;
         }
         auto content = bytes.substr(0, end);
-        std::string ending = "\n";
-        if (!content.empty() && content.back() == '\r') {
-            content.remove_suffix(1);
-            ending = "\r\n";
-        }
-        file.lines_.push_back({std::string(content), std::move(ending)});
+        const bool crlf = !content.empty() && content.back() == '\r';
+        if (crlf) content.remove_suffix(1);
+        file.lines_.push_back({std::string(content), std::string(crlf ? "\r\n" : "\n")});
         bytes.remove_prefix(end + 1);
     }
     return file;
@@ -135,7 +132,9 @@ bool ProfileFile::write(std::string_view section, std::string_view key, std::str
     if (key.empty() || key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[')
         return false;
 
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append("=").append(value);
     const auto header = find_section(section);
     if (header == lines_.size()) {
         insert_line(lines_.size(), "[" + std::string(section) + "]");
