@@ -29,6 +29,9 @@ void write_to_vector(png_structp png, png_bytep data, png_size_t length) {
 
 void ignore_warning(png_structp, png_const_charp) {}
 
+// A damaged picture is reported by the result, not on standard error.
+[[noreturn]] void quiet_error(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
 // libpng reports errors by longjmp back to the setjmp here; the objects these functions
 // fill belong to the caller, so no destructor is skipped on the way.
 bool read_rgba(png_structp png, png_infop info, ReadCursor& cursor, std::vector<std::uint8_t>& rgba,
@@ -71,7 +74,7 @@ bool write_rgba(png_structp png, png_infop info, std::vector<std::uint8_t>& out,
 
 std::optional<Image> decode_png(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignore_warning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quiet_error, ignore_warning);
     if (!png) return std::nullopt;
     png_infop info = png_create_info_struct(png);
     ReadCursor cursor{bytes};
@@ -100,7 +103,7 @@ std::vector<std::uint8_t> encode_png(const Image& image) {
     std::vector<png_bytep> rows(static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) rows[y] = rgba.data() + static_cast<std::size_t>(y) * image.width * 4;
     std::vector<std::uint8_t> out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignore_warning);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quiet_error, ignore_warning);
     if (!png) return out;
     png_infop info = png_create_info_struct(png);
     if (!info || !write_rgba(png, info, out, image.width, image.height, rows)) out.clear();

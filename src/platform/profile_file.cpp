@@ -137,7 +137,7 @@ bool ProfileFile::write(std::string_view section, std::string_view key, std::str
     line.append(key).append("=").append(value);
     const auto header = find_section(section);
     if (header == lines_.size()) {
-        insert_line(lines_.size(), "[" + std::string(section) + "]");
+        insert_line(lines_.size(), std::string("[").append(section).append("]"));
         insert_line(lines_.size(), std::move(line));
         return true;
     }

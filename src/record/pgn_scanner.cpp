@@ -196,7 +196,7 @@ private:
 }  // namespace
 
 std::optional<std::string_view> tag_value(std::string_view line, std::string_view upper_name) {
-    const std::string prefix = "[" + std::string(upper_name) + " \"";
+    const std::string prefix = std::string("[").append(upper_name).append(" \"");
     if (line.size() < prefix.size() || gbk::to_upper_ascii(line.substr(0, prefix.size())) != prefix)
         return std::nullopt;
     std::string_view value = line.substr(prefix.size());
