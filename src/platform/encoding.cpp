@@ -61,6 +61,24 @@ std::string utf8_to_gbk(std::string_view utf8) {
     });
 }
 
+std::u32string utf8_to_utf32(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t n = utf8_sequence_length(b);
+        if ((n == 1 && b >= 0x80) || i + n > s.size()) {
+            out += U'?';
+            ++i;
+            continue;
+        }
+        char32_t cp = n == 1 ? b : n == 2 ? (b & 0x1F) : n == 3 ? (b & 0x0F) : (b & 0x07);
+        for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out += cp;
+        i += n;
+    }
+    return out;
+}
+
 bool looks_like_utf8(std::string_view s) {
     if (s.starts_with("\xEF\xBB\xBF")) return true;
     bool multibyte = false;

@@ -11,6 +11,9 @@ namespace kelvara {
 std::string gbk_to_utf8(std::string_view gbk);
 std::string utf8_to_gbk(std::string_view utf8);
 
+// Code points for a text renderer; a malformed sequence becomes "?".
+std::u32string utf8_to_utf32(std::string_view utf8);
+
 // True for well-formed UTF-8 that holds at least one multi-byte sequence, or that
 // starts with the UTF-8 byte-order mark: text that is not plain ASCII nor GBK.
 bool looks_like_utf8(std::string_view bytes);

@@ -151,22 +151,4 @@ TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
     return mask;
 }
 
-std::u32string utf8_to_utf32(std::string_view s) {
-    std::u32string out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int n = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) {
-            out += U'?';
-            ++i;
-            continue;
-        }
-        char32_t cp = n == 1 ? b : n == 2 ? (b & 0x1F) : n == 3 ? (b & 0x0F) : (b & 0x07);
-        for (int k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        out += cp;
-        i += n;
-    }
-    return out;
-}
-
 }  // namespace kelvara

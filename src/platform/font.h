@@ -52,6 +52,4 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-std::u32string utf8_to_utf32(std::string_view utf8);
-
 }  // namespace kelvara
