@@ -99,6 +99,13 @@ void BoardView::forget_piece_sprite(int id) {
     if (it != piece_sprites_.end()) piece_sprites_.erase(it);
 }
 
+void BoardView::delete_piece_sprite_at(int row, int column) {
+    const int id = find_piece_sprite(row, column);
+    if (!is_piece_sprite(id)) return;
+    canvas_.delete_sprite(id);
+    forget_piece_sprite(id);
+}
+
 void BoardView::set_move_counter(int total, int current) {
     canvas_.set_text(kCounterSprite, std::to_string(total) + "-" + std::to_string(current));
     canvas_.move(kCounterSprite, kCounterRight - canvas_.sprite_width(kCounterSprite), kCounterTop);

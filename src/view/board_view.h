@@ -38,6 +38,9 @@ public:
     int find_piece_sprite(int row, int column) const;
     bool is_piece_sprite(int id) const;
     void forget_piece_sprite(int id);
+    // Deletes the piece sprite the probe finds on a display square. Where it finds none
+    // (a record whose move starts from an empty square), nothing is deleted.
+    void delete_piece_sprite_at(int row, int column);
     const std::vector<int>& piece_sprites() const { return piece_sprites_; }
 
     // "N-n", right-aligned at x 250.

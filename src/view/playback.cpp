@@ -39,11 +39,7 @@ void Playback::play_move_forward(const MoveRecord& move, int move_number) {
     target = move.piece;
     // Only piece sprites are ever deleted or moved: where the probe finds none (a record
     // whose move starts from an empty square), the sprites stay as they are.
-    const int captured = view_.find_piece_sprite(to.row, to.column);
-    if (view_.is_piece_sprite(captured)) {
-        view_.canvas().delete_sprite(captured);
-        view_.forget_piece_sprite(captured);
-    }
+    view_.delete_piece_sprite_at(to.row, to.column);
     const int moving = view_.find_piece_sprite(from.row, from.column);
     if (view_.is_piece_sprite(moving)) {
         const board::Point p = board::square_origin(to.row, to.column);
@@ -56,11 +52,7 @@ void Playback::take_move_back(const MoveRecord& move) {
     const Square to = board::display_square(game_.flip_state, move.to_row, move.to_column);
     game_.board[from.row][from.column] = move.piece;
     game_.board[to.row][to.column] = move.captured;
-    const int id = view_.find_piece_sprite(to.row, to.column);
-    if (view_.is_piece_sprite(id)) {
-        view_.canvas().delete_sprite(id);
-        view_.forget_piece_sprite(id);
-    }
+    view_.delete_piece_sprite_at(to.row, to.column);
     view_.place_piece_sprite(move.piece, from.column, from.row);
     view_.place_piece_sprite(move.captured, to.column, to.row);
 }
