@@ -17,7 +17,7 @@
 #include "notation/notation_reader.h"
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
-#include "record/layouts.h"
+#include "board/layouts.h"
 
 using namespace kelvara;
 

@@ -8,8 +8,8 @@
 
 #include "fuzz_check.h"
 #include "platform/encoding.h"
-#include "record/fen.h"
-#include "record/layouts.h"
+#include "board/fen.h"
+#include "board/layouts.h"
 #include "record/open_record.h"
 #include "record/pgn_reader.h"
 #include "record/pgn_scanner.h"

@@ -8,7 +8,7 @@
 
 #include "fuzz_check.h"
 #include "platform/text.h"
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "record/qq_reader.h"
 #include "record_checks.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara {
 

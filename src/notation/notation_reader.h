@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara {
 

@@ -1,6 +1,6 @@
 #include "record/game_record.h"
 
-#include "record/layouts.h"
+#include "board/layouts.h"
 
 namespace kelvara {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara {
 

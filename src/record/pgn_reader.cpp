@@ -4,7 +4,7 @@
 #include "platform/encoding.h"
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
-#include "record/fen.h"
+#include "board/fen.h"
 #include "record/move_rows.h"
 #include "record/pgn_scanner.h"
 

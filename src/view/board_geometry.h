@@ -4,7 +4,7 @@
 // has its centre on the crossing.
 
 #include "platform/image.h"
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara::board {
 

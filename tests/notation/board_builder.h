@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara::test {
 

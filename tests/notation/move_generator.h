@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara::test {
 

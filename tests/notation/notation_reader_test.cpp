@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "support/test_support.h"
 
 namespace kelvara {

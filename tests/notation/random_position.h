@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara::test {
 

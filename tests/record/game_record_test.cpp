@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "record/layouts.h"
+#include "board/layouts.h"
 
 namespace kelvara {
 namespace {

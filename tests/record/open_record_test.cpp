@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "support/test_support.h"
 
 namespace kelvara {

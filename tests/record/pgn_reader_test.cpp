@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "record/fen.h"
-#include "record/layouts.h"
+#include "board/fen.h"
+#include "board/layouts.h"
 #include "record/pgn_scanner.h"
 #include "support/test_support.h"
 

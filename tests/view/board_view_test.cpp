@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "view/board_geometry.h"
 #include "view_fixture.h"
 

@@ -1,7 +1,7 @@
 #include "preview.h"
 
 #include "asset_folder.h"
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "scene/board_scene.h"
 #include "skin/window_mockups.h"
 

@@ -1,6 +1,6 @@
 #include "palette/palette_boards.h"
 
-#include "record/layouts.h"
+#include "board/layouts.h"
 #include "scene/board_scene.h"
 
 namespace kelvara::generator {

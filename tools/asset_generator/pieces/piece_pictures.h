@@ -7,7 +7,7 @@
 
 #include "platform/font.h"
 #include "platform/image.h"
-#include "record/piece.h"
+#include "board/piece.h"
 
 namespace kelvara::generator {
 class AssetFolder;

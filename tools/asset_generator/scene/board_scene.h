@@ -8,7 +8,7 @@
 #include "board/board_pictures.h"
 #include "pieces/piece_pictures.h"
 #include "platform/font.h"
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara::generator {
 

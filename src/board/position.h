@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "record/piece.h"
+#include "board/piece.h"
 
 namespace kelvara {
 

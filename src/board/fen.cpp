@@ -1,4 +1,4 @@
-#include "record/fen.h"
+#include "board/fen.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The two start arrangements as tables of 90 codes, row-major.
 
-#include "record/position.h"
+#include "board/position.h"
 
 namespace kelvara {
 namespace layouts {
