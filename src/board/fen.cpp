@@ -1,55 +1,126 @@
 #include "board/fen.h"
 
-#include <string>
+#include <cctype>
 
 namespace kelvara {
 
 namespace {
 
 struct FenLetter {
-    char letter;
-    PieceCode code;
+    char letter;  // lower case; red's is the upper case
+    PieceKind kind;
 };
-// Every piece of a kind gets the same code.
+// The first letter of each kind is the one written; the others are read too.
 constexpr FenLetter kFenLetters[] = {
-    {'k', 0},  {'a', 1},  {'b', 3},  {'n', 5},  {'r', 7},  {'c', 9},  {'p', 11},
-    {'K', 16}, {'A', 17}, {'B', 19}, {'N', 21}, {'R', 23}, {'C', 25}, {'P', 27},
+    {'k', PieceKind::King},    {'a', PieceKind::Advisor}, {'b', PieceKind::Elephant}, {'n', PieceKind::Horse},
+    {'r', PieceKind::Chariot}, {'c', PieceKind::Cannon},  {'p', PieceKind::Soldier},  {'e', PieceKind::Elephant},
+    {'h', PieceKind::Horse},
 };
 
-PieceCode code_of(char letter) {
-    for (const auto& f : kFenLetters)
-        if (f.letter == letter) return f.code;
-    return kEmpty;
-}
+constexpr std::string_view kStandardTail = " - - 0 1";
+
+// Rank k of a FEN (0 = first written) is row 9 - k; square x of a rank is column 8 - x.
+constexpr int row_of_rank(int rank) { return kRows - 1 - rank; }
+constexpr int column_of_file(int x) { return kColumns - 1 - x; }
 
 }  // namespace
 
+char fen_letter(PieceCode code) {
+    const PieceKind kind = piece_kind(code);
+    for (const FenLetter& f : kFenLetters)
+        if (f.kind == kind) return is_red(code) ? static_cast<char>(std::toupper(f.letter)) : f.letter;
+    return '\0';
+}
+
+PieceCode piece_of_fen_letter(char letter) {
+    const bool red = letter >= 'A' && letter <= 'Z';
+    const char lower = red ? static_cast<char>(letter - 'A' + 'a') : letter;
+    for (const FenLetter& f : kFenLetters)
+        if (f.letter == lower) return piece_code(red ? Side::Red : Side::Black, f.kind);
+    return kEmpty;
+}
+
 Position parse_fen_board(std::string_view field) {
-    Position board;
-    for (auto& row : board) row.fill(kEmpty);
-    // Read backwards: the last rank is red's back rank (row 0) and each rank reads from
-    // its right end, which turns the diagram into standard orientation.
-    std::string reversed(field.rbegin(), field.rend());
-    int row = 0;
-    std::size_t start = 0;
-    while (row < kRows && start <= reversed.size()) {
-        std::size_t end = reversed.find('/', start);
-        if (end == std::string::npos) end = reversed.size();
-        // A byte below 'A' stands for that many empty squares when it is a digit; any
-        // other such byte (punctuation, bytes of 128 and above) is dropped.
-        int column = 0;
-        for (std::size_t i = start; i < end && column < kColumns; ++i) {
-            const auto b = static_cast<signed char>(reversed[i]);
-            if (b < 65) {
-                if (b >= '0' && b <= '9') column += b - '0';
-            } else {
-                board[row][column++] = code_of(static_cast<char>(b));
-            }
+    field = field.substr(0, field.find(' '));
+    // Ranks are counted from the last, red's back rank: with more or fewer than ten, the
+    // ones nearest red's side are the ones kept.
+    int ranks = 1;
+    for (const char ch : field) ranks += ch == '/';
+    Position board = empty_position();
+    int row = ranks - 1;
+    int x = 0;
+    for (const char ch : field) {
+        if (ch == '/') {
+            --row;
+            x = 0;
+            continue;
         }
-        ++row;
-        start = end + 1;
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= '0' && b <= '9') {
+            x += b - '0';
+        } else if (std::isalpha(b)) {
+            if (row < kRows && x < kColumns) board[row][column_of_file(x)] = piece_of_fen_letter(ch);
+            ++x;
+        }
     }
     return board;
+}
+
+bool is_fen_board(std::string_view field) {
+    int rank = 0;
+    int x = 0;
+    for (const char ch : field) {
+        if (ch == '/') {
+            if (x != kColumns) return false;
+            ++rank;
+            x = 0;
+        } else if (ch >= '1' && ch <= '9') {
+            x += ch - '0';
+        } else if (piece_of_fen_letter(ch) != kEmpty) {
+            ++x;
+        } else {
+            return false;
+        }
+        if (x > kColumns) return false;
+    }
+    return rank == kRows - 1 && x == kColumns;
+}
+
+FenPosition parse_fen(std::string_view fen) {
+    while (!fen.empty() && fen.front() == ' ') fen.remove_prefix(1);
+    const auto space = fen.find(' ');
+    FenPosition out{parse_fen_board(fen.substr(0, space)), std::nullopt};
+    if (space == std::string_view::npos) return out;
+    std::string_view rest = fen.substr(space);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    const std::string_view side = rest.substr(0, rest.find(' '));
+    if (side == "w" || side == "r" || side == "W" || side == "R") out.side_to_move = Side::Red;
+    if (side == "b" || side == "B") out.side_to_move = Side::Black;
+    return out;
+}
+
+std::string fen_board(const Position& board) {
+    std::string out;
+    for (int rank = 0; rank < kRows; ++rank) {
+        if (rank) out += '/';
+        int empty = 0;
+        for (int x = 0; x < kColumns; ++x) {
+            const char letter = fen_letter(board[row_of_rank(rank)][column_of_file(x)]);
+            if (letter == '\0') {
+                ++empty;
+                continue;
+            }
+            if (empty) out += static_cast<char>('0' + empty);
+            empty = 0;
+            out += letter;
+        }
+        if (empty) out += static_cast<char>('0' + empty);
+    }
+    return out;
+}
+
+std::string fen_text(const Position& board, Side side_to_move) {
+    return fen_board(board) + (side_to_move == Side::Red ? " w" : " b") + std::string(kStandardTail);
 }
 
 }  // namespace kelvara
