@@ -4,6 +4,54 @@
 
 namespace kelvara {
 
+namespace {
+
+int count_lines(const std::vector<Line>& lines) {
+    int n = 0;
+    for (const Line& line : lines) {
+        ++n;
+        for (const LineMove& m : line) n += count_lines(m.notes.alternatives);
+    }
+    return n;
+}
+
+bool line_has_comments(const Line& line) {
+    for (const LineMove& m : line) {
+        if (!m.notes.comment.empty()) return true;
+        for (const Line& alternative : m.notes.alternatives)
+            if (line_has_comments(alternative)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const MoveNotes& GameRecord::notes_of(std::size_t move_index) const {
+    static const MoveNotes kNone;
+    return move_index < notes.size() ? notes[move_index] : kNone;
+}
+
+MoveNotes& GameRecord::notes_for(std::size_t move_index) {
+    if (notes.size() <= move_index) notes.resize(move_index + 1);
+    return notes[move_index];
+}
+
+bool GameRecord::has_comments() const {
+    if (!start_comment.empty()) return true;
+    for (const MoveNotes& n : notes) {
+        if (!n.comment.empty()) return true;
+        for (const Line& alternative : n.alternatives)
+            if (line_has_comments(alternative)) return true;
+    }
+    return false;
+}
+
+int GameRecord::variation_count() const {
+    int n = 0;
+    for (const MoveNotes& m : notes) n += count_lines(m.alternatives);
+    return n;
+}
+
 void GameRecord::set_up_initial_position() {
     const Position& layout = flip_state == 0 ? kStandardLayout : kFlippedLayout;
     board = layout;
@@ -26,6 +74,11 @@ void GameRecord::reset_for_load() {
     current_move = -1;
     moves.clear();
     fen_start.clear();
+    first_to_move = Side::Red;
+    info = {};
+    notation.clear();
+    start_comment.clear();
+    notes.clear();
 }
 
 }  // namespace kelvara

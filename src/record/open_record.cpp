@@ -3,19 +3,8 @@
 #include "platform/atomic_file.h"
 #include "platform/encoding.h"
 #include "platform/text.h"
-#include "record/pgn_reader.h"
-#include "record/qq_reader.h"
 
 namespace kelvara {
-
-namespace {
-
-std::string extension_of(std::string_view name) {
-    const int dot = gbk::find_last(name, ".");
-    return gbk::to_lower_ascii(dot == -1 ? name : name.substr(static_cast<std::size_t>(dot - 1)));
-}
-
-}  // namespace
 
 void cut_title(std::string& title) { title = std::string(gbk::cut_whole_chars(title, kTitleBytes)); }
 
@@ -31,17 +20,14 @@ std::string gbk_file_name(const std::filesystem::path& path) {
     return ascii || !looks_like_utf8(name) ? name : utf8_to_gbk(name);
 }
 
-OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list) {
+OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
+                              int game_index) {
     OpenOutcome outcome;
     outcome.opened = true;
     game.reset_for_load();
     list.clear();
-    const std::string extension = extension_of(file_name);
-    if (extension == ".che") {
-        outcome.stop = read_qq_record(bytes, game, list);
-        outcome.read = true;
-    } else if (extension == ".pgn") {
-        outcome.stop = read_pgn_record(bytes, game, list);
+    if (const RecordFormat* format = find_record_format(file_name, bytes)) {
+        outcome.stop = format->read_game(bytes, game_index, game, list);
         outcome.read = true;
     }
     game.file_name = std::string(file_name);
@@ -54,11 +40,16 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
     return outcome;
 }
 
-OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list) {
+OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index) {
     if (path.empty()) return {};
     const auto bytes = read_file(path, kRecordSizeLimit);
     if (!bytes) return {};
-    return open_record_bytes(*bytes, gbk_file_name(path), game, list);
+    return open_record_bytes(*bytes, gbk_file_name(path), game, list, game_index);
+}
+
+std::vector<GameSummary> list_record_games(std::string_view bytes, std::string_view file_name) {
+    const RecordFormat* format = find_record_format(file_name, bytes);
+    return format ? format->list_games(bytes) : std::vector<GameSummary>{};
 }
 
 }  // namespace kelvara

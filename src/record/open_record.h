@@ -1,6 +1,6 @@
 #pragma once
 // Opening a record file: the game record is reset and filled by the reader that the
-// file's extension names (.che or .pgn, any letter case).
+// table of record formats chooses for the file (by its extension and its content).
 
 #include <cstddef>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "record/game_record.h"
 #include "record/move_list.h"
 #include "record/read_stop.h"
+#include "record/record_formats.h"
 
 namespace kelvara {
 
@@ -20,7 +21,7 @@ inline constexpr std::size_t kRecordSizeLimit = 16 * 1024 * 1024;  // larger fil
 
 struct OpenOutcome {
     bool opened = false;            // false: the file could not be read; nothing changed
-    bool read = false;              // a reader ran (the extension was .che or .pgn)
+    bool read = false;              // a reader ran (a format of the table took the file)
     std::optional<ReadStop> stop;   // the reader stopped before the end of the record
     std::string caption;            // GBK: the file name as the title label shows it
 };
@@ -29,10 +30,15 @@ struct OpenOutcome {
 // larger than kRecordSizeLimit) the previous game stays loaded. Otherwise the game and
 // the list are reset, read, and the title is set: the Event tag's value, or else the
 // file name without its extension; either cut to kTitleBytes at a whole character.
-OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list);
+// game_index picks one game of a file that holds several (from 0).
+OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index = 0);
 
-// Reads a record from bytes, choosing the reader by the extension of file_name (GBK).
-OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list);
+// Reads a record from bytes, choosing the reader by the name (GBK) and the bytes.
+OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
+                              int game_index = 0);
+
+// The games a record holds, as the game chooser lists them; empty when no format takes it.
+std::vector<GameSummary> list_record_games(std::string_view bytes, std::string_view file_name);
 
 // The title cut to kTitleBytes without splitting a character.
 void cut_title(std::string& title);

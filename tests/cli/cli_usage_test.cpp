@@ -35,8 +35,7 @@ TEST_F(CliTest, FilesThatAreNoReadableRecordExitWithOne) {
     std::filesystem::create_directory(dir().path() / "folder.pgn");
     const std::vector<std::string> files = {
         (dir().path() / "missing.che").string(),
-        write("game.txt", kRecord),        // unknown extension
-        write("game", kRecord),            // no extension
+        write("notes.txt", "no record here"),  // neither extension nor content of a record
         (dir().path() / "folder.pgn").string(),
     };
     for (const auto& file : files) {

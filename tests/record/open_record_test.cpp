@@ -17,10 +17,11 @@ void write(const std::filesystem::path& p, const std::string& bytes) { std::ofst
 
 constexpr const char* kQq = "1 2 25 32 1 2 1 2 4 0 1 0 5 32 0 9 1 7 2 0 2 0\n";
 
-TEST(OpenRecord, ChoosesTheReaderByTheLastExtensionInAnyCase) {
+TEST(OpenRecord, ChoosesTheReaderByTheExtensionInAnyCaseOrByTheContent) {
     test::TempDir dir;
+    // A record whose extension says nothing or is wrong is read for what it holds.
     const std::pair<const char*, bool> cases[] = {
-        {"game.CHE", true}, {"game.pgn.che", true}, {"game.Che", true}, {"game.txt", false}, {"game", false}};
+        {"game.CHE", true}, {"game.pgn.che", true}, {"game.Che", true}, {"game.txt", true}, {"game", true}};
     for (const auto& [name, reads] : cases) {
         write(dir.path() / name, kQq);
         GameRecord game;
