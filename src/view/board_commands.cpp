@@ -22,7 +22,8 @@ bool turn_board(GameRecord& game, const MoveList& list, BoardView& view) {
 
 std::vector<std::uint8_t> take_board_picture(BoardView& view) {
     view.set_counter_and_author_visible(false);
-    auto bytes = view.canvas().capture_bmp(0, 0, board::kWidth, board::kSnapshotHeight);
+    const int s = view.scale();
+    auto bytes = view.canvas().capture_bmp(0, 0, board::kWidth * s, board::kSnapshotHeight * s);
     view.set_counter_and_author_visible(true);
     return bytes;
 }

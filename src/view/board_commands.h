@@ -16,8 +16,9 @@ namespace kelvara {
 // shown. Refuses (returns false) when the list has no rows: no record is loaded.
 bool turn_board(GameRecord& game, const MoveList& list, BoardView& view);
 
-// The top 260×320 pixels of the board as a BMP file (332,854 bytes), without the move
-// counter and the author line. The display is not refreshed: it never shows them hidden.
+// The top 260×320 pixels of the board (times the view's scale) as a BMP file (332,854
+// bytes at scale 1), without the move counter and the author line. The display is not
+// refreshed: it never shows them hidden.
 std::vector<std::uint8_t> take_board_picture(BoardView& view);
 
 }  // namespace kelvara

@@ -8,6 +8,21 @@
 
 namespace kelvara::board {
 
+// The board is drawn at scale 1, 2 or 3: at scale s every length below is s times
+// longer, and the pictures drawn for that scale are used. Scale 1 is the picture that
+// snapshots and animations are laid out by; 2 and 3 serve denser screens.
+inline constexpr int kMaxScale = 3;
+constexpr int clamp_scale(int scale) { return scale < 1 ? 1 : scale > kMaxScale ? kMaxScale : scale; }
+// The scale that shows the board sharp at a device pixel ratio: the next whole one up,
+// so that the picture is at most scaled down, never blown up (within kMaxScale).
+constexpr int scale_for_pixel_ratio(double ratio) {
+    if (!(ratio > 1.01)) return 1;  // NaN too
+    if (ratio >= kMaxScale) return kMaxScale;
+    int scale = static_cast<int>(ratio);
+    if (ratio - scale > 0.01) ++scale;
+    return clamp_scale(scale);
+}
+
 inline constexpr int kWidth = 260;
 inline constexpr int kHeight = 330;
 // The snapshot leaves out the bottom band with the move counter and the author line.

@@ -15,12 +15,15 @@ namespace kelvara {
 struct BoardSession {
     GameRecord game;
     MoveList list;
-    SpriteCanvas canvas{board::kWidth, board::kHeight};
-    BoardView view{canvas};
+    SpriteCanvas canvas;
+    BoardView view;
     Playback playback{game, list, view};
 
-    // Sets up the board canvas and makes the list's selection drive the board.
-    BoardSession() {
+    // Sets up the board canvas at the scale (1 to board::kMaxScale) and makes the list's
+    // selection drive the board.
+    explicit BoardSession(int scale = 1)
+        : canvas(board::kWidth * board::clamp_scale(scale), board::kHeight * board::clamp_scale(scale)),
+          view(canvas, scale) {
         view.set_up_board_canvas();
         list.on_selection_changed([this] { playback.follow_selection(); });
     }

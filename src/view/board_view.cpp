@@ -4,6 +4,7 @@
 
 #include "kelvara_assets.h"
 #include "platform/gbk_literal.h"
+#include "platform/scaled_name.h"
 #include "record/open_record.h"
 #include "view/board_geometry.h"
 
@@ -13,31 +14,62 @@ namespace {
 
 using namespace board;
 
-const SpriteCanvas::TextTemplate kCounterTemplate{std::string("宋体"_gbk), 12, Weight::Bold, kTextColour};
-const SpriteCanvas::TextTemplate kTitleTemplate{std::string("宋体"_gbk), 14, Weight::Normal, kTextColour};
-const SpriteCanvas::TextTemplate kAuthorTemplate{std::string("宋体"_gbk), 12, Weight::Normal, kTextColour};
+// The text lines' character heights at scale 1.
+constexpr int kCounterHeight = 12;
+constexpr int kTitleHeight = 14;
+constexpr int kAuthorHeight = 12;
+
+SpriteCanvas::TextTemplate text_template(int pixel_height, Weight weight) {
+    return {std::string("宋体"_gbk), pixel_height, weight, kTextColour};
+}
 
 // Piece pictures by kind, black then red: king, advisor, elephant, horse, chariot,
 // cannon, soldier.
-const std::span<const unsigned char>* const kPiecePictures[2][7] = {
-    {&assets::black_king_png, &assets::black_advisor_png, &assets::black_elephant_png, &assets::black_horse_png,
-     &assets::black_chariot_png, &assets::black_cannon_png, &assets::black_soldier_png},
-    {&assets::red_king_png, &assets::red_advisor_png, &assets::red_elephant_png, &assets::red_horse_png,
-     &assets::red_chariot_png, &assets::red_cannon_png, &assets::red_soldier_png},
+constexpr std::string_view kPieceFiles[2][7] = {
+    {"black_king.png", "black_advisor.png", "black_elephant.png", "black_horse.png", "black_chariot.png",
+     "black_cannon.png", "black_soldier.png"},
+    {"red_king.png", "red_advisor.png", "red_elephant.png", "red_horse.png", "red_chariot.png", "red_cannon.png",
+     "red_soldier.png"},
 };
+
+std::span<const std::uint8_t> picture(std::string_view name, int scale) {
+    return assets::find(scaled_file_name(name, scale));
+}
 
 }  // namespace
 
-BoardView::BoardView(SpriteCanvas& canvas) : canvas_(canvas) {}
+BoardView::Pictures BoardView::pictures_for(int scale) {
+    Pictures p;
+    p.board = picture("board.png", scale);
+    p.file_labels[0] = picture("file_labels_0.png", scale);
+    p.file_labels[1] = picture("file_labels_1.png", scale);
+    p.from_marker = picture("from_marker.png", scale);
+    p.to_marker = picture("to_marker.png", scale);
+    for (int side = 0; side < 2; ++side)
+        for (int kind = 0; kind < 7; ++kind) p.pieces[side][kind] = picture(kPieceFiles[side][kind], scale);
+    return p;
+}
+
+BoardView::BoardView(SpriteCanvas& canvas, int scale)
+    : canvas_(canvas), scale_(clamp_scale(scale)), pictures_(pictures_for(scale_)) {}
+
+board::Point BoardView::square_origin(int row, int column) const {
+    const Point p = board::square_origin(row, column);
+    return {p.x * scale_, p.y * scale_};
+}
 
 void BoardView::set_up_board_canvas() {
-    canvas_.set_picture(canvas_.create_sprite(0, 0, true), assets::board_png);
-    canvas_.set_picture(canvas_.create_sprite(0, 0, true), assets::file_labels_0_png);
-    canvas_.set_picture(canvas_.create_sprite(0, 0, false), assets::from_marker_png);
-    canvas_.set_picture(canvas_.create_sprite(0, 0, false), assets::to_marker_png);
-    canvas_.create_sprite(kCounterLeft, kCounterTop, true, &kCounterTemplate);
-    canvas_.create_sprite(kTitleLeft, kTitleTop, true, &kTitleTemplate);
-    canvas_.create_sprite(kAuthorLeft, kAuthorTop, true, &kAuthorTemplate);
+    const int s = scale_;
+    canvas_.set_picture(canvas_.create_sprite(0, 0, true), pictures_.board);
+    canvas_.set_picture(canvas_.create_sprite(0, 0, true), pictures_.file_labels[0]);
+    canvas_.set_picture(canvas_.create_sprite(0, 0, false), pictures_.from_marker);
+    canvas_.set_picture(canvas_.create_sprite(0, 0, false), pictures_.to_marker);
+    const auto counter = text_template(kCounterHeight * s, Weight::Bold);
+    const auto title = text_template(kTitleHeight * s, Weight::Normal);
+    const auto author = text_template(kAuthorHeight * s, Weight::Normal);
+    canvas_.create_sprite(kCounterLeft * s, kCounterTop * s, true, &counter);
+    canvas_.create_sprite(kTitleLeft * s, kTitleTop * s, true, &title);
+    canvas_.create_sprite(kAuthorLeft * s, kAuthorTop * s, true, &author);
     refresh_display();
 }
 
@@ -59,12 +91,17 @@ void BoardView::place_piece_sprite(PieceCode code, int column, int row) {
     const Point p = square_origin(row, column);
     const int id = canvas_.create_sprite(p.x, p.y, true);
     piece_sprites_.push_back(id);
-    canvas_.set_picture(id, piece_picture(code));
+    canvas_.set_picture(id, scaled_piece_picture(code));
 }
 
 std::span<const std::uint8_t> BoardView::piece_picture(int code) {
     if (!is_piece(code)) return {};
-    return *kPiecePictures[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))];
+    return picture(kPieceFiles[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))], 1);
+}
+
+std::span<const std::uint8_t> BoardView::scaled_piece_picture(int code) const {
+    if (!is_piece(code)) return {};
+    return pictures_.pieces[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))];
 }
 
 void BoardView::show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row) {
@@ -87,7 +124,7 @@ void BoardView::hide_move_markers() {
 
 int BoardView::find_piece_sprite(int row, int column) const {
     const Point p = square_probe(row, column);
-    return canvas_.hit_test(p.x, p.y);
+    return canvas_.hit_test(p.x * scale_, p.y * scale_);
 }
 
 bool BoardView::is_piece_sprite(int id) const {
@@ -108,19 +145,19 @@ void BoardView::delete_piece_sprite_at(int row, int column) {
 
 void BoardView::set_move_counter(int total, int current) {
     canvas_.set_text(kCounterSprite, std::to_string(total) + "-" + std::to_string(current));
-    canvas_.move(kCounterSprite, kCounterRight - canvas_.sprite_width(kCounterSprite), kCounterTop);
+    canvas_.move(kCounterSprite, kCounterRight * scale_ - canvas_.sprite_width(kCounterSprite), kCounterTop * scale_);
 }
 
 void BoardView::show_title(std::string& title) {
     cut_title(title);
     canvas_.set_text(kTitleSprite, title);
-    canvas_.move(kTitleSprite, kTitleCentre - canvas_.sprite_width(kTitleSprite) / 2, kTitleTop);
+    canvas_.move(kTitleSprite, kTitleCentre * scale_ - canvas_.sprite_width(kTitleSprite) / 2, kTitleTop * scale_);
 }
 
 void BoardView::set_author_line(std::string_view text) { canvas_.set_text(kAuthorSprite, text); }
 
 void BoardView::show_file_labels(int flip_state) {
-    canvas_.set_picture(kFileLabelSprite, flip_state == 1 ? assets::file_labels_1_png : assets::file_labels_0_png);
+    canvas_.set_picture(kFileLabelSprite, pictures_.file_labels[flip_state == 1 ? 1 : 0]);
 }
 
 void BoardView::set_counter_and_author_visible(bool visible) {

@@ -13,14 +13,20 @@
 #include "platform/image.h"
 #include "platform/sprite_canvas.h"
 #include "record/game_record.h"
+#include "view/board_geometry.h"
 
 namespace kelvara {
 
 class BoardView {
 public:
-    explicit BoardView(SpriteCanvas& canvas);
+    // scale (1 to 3; see board::kMaxScale): the canvas is that many times the board's
+    // size, and every place, picture and text size follows.
+    explicit BoardView(SpriteCanvas& canvas, int scale = 1);
 
     SpriteCanvas& canvas() { return canvas_; }
+    int scale() const { return scale_; }
+    // Top-left of the cell of a display square on this view's canvas.
+    board::Point square_origin(int row, int column) const;
 
     // Sprites 1 to 7: board, file labels, the two hidden markers, counter, title, author.
     void set_up_board_canvas();
@@ -28,8 +34,10 @@ public:
     // made, the board position is first put back to the start of the game.
     void redraw_board(GameRecord& game);
     void place_piece_sprite(PieceCode code, int column, int row);
-    // The embedded picture of a piece code; empty for any other code.
+    // The embedded picture of a piece code at scale 1; empty for any other code.
     static std::span<const std::uint8_t> piece_picture(int code);
+    // The same at this view's scale.
+    std::span<const std::uint8_t> scaled_piece_picture(int code) const;
 
     // Markers on the from and to squares of a move, given in record squares.
     void show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row);
@@ -43,7 +51,7 @@ public:
     void delete_piece_sprite_at(int row, int column);
     const std::vector<int>& piece_sprites() const { return piece_sprites_; }
 
-    // "N-n", right-aligned at x 250.
+    // "N-n", right-aligned at x 250 (times the scale).
     void set_move_counter(int total, int current);
     // Cuts the title to 36 bytes at a whole character and centres it at the top.
     void show_title(std::string& title);
@@ -58,7 +66,19 @@ public:
     void on_display_changed(std::function<void()> handler) { display_changed_ = std::move(handler); }
 
 private:
+    // The embedded pictures of this view's scale.
+    struct Pictures {
+        std::span<const std::uint8_t> board;
+        std::span<const std::uint8_t> file_labels[2];
+        std::span<const std::uint8_t> from_marker;
+        std::span<const std::uint8_t> to_marker;
+        std::span<const std::uint8_t> pieces[2][7];
+    };
+    static Pictures pictures_for(int scale);
+
     SpriteCanvas& canvas_;
+    int scale_;
+    Pictures pictures_;
     std::vector<int> piece_sprites_;  // in creation order
     Image display_;
     std::function<void()> display_changed_;

@@ -42,7 +42,7 @@ void Playback::play_move_forward(const MoveRecord& move, int move_number) {
     view_.delete_piece_sprite_at(to.row, to.column);
     const int moving = view_.find_piece_sprite(from.row, from.column);
     if (view_.is_piece_sprite(moving)) {
-        const board::Point p = board::square_origin(to.row, to.column);
+        const board::Point p = view_.square_origin(to.row, to.column);
         view_.canvas().move(moving, p.x, p.y);
     }
 }

@@ -20,8 +20,8 @@ inline void load_pgn(BoardSession& s, const std::string& utf8_moves, int flip_st
 }
 
 // The composed board of a fresh session showing position, for comparing pictures.
-inline Image fresh_picture(const GameRecord& game, int selected) {
-    BoardSession fresh;
+inline Image fresh_picture(const GameRecord& game, int selected, int scale = 1) {
+    BoardSession fresh(scale);
     fresh.game = game;
     fresh.view.show_file_labels(game.flip_state);
     fresh.view.redraw_board(fresh.game);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/png_codec.h"
+#include "raster/surface.h"
 
 namespace kelvara::generator {
 
@@ -22,10 +23,11 @@ void AssetFolder::write(std::string_view name, std::span<const std::uint8_t> byt
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-void AssetFolder::write_png(std::string_view name, const Image& image) const {
+void AssetFolder::write_png(std::string_view name, const Image& image, int scale) const {
+    const std::string file_name = scaled_file_name(name, scale);
     const std::vector<std::uint8_t> bytes = encode_png(image);
-    if (bytes.empty()) throw std::runtime_error("cannot encode " + std::string(name) + " as PNG");
-    write(name, bytes);
+    if (bytes.empty()) throw std::runtime_error("cannot encode " + file_name + " as PNG");
+    write(file_name, bytes);
 }
 
 }  // namespace kelvara::generator

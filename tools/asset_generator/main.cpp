@@ -14,6 +14,7 @@
 #include "pieces/piece_pictures.h"
 #include "platform/font.h"
 #include "preview.h"
+#include "raster/surface.h"
 #include "skin/skin_pictures.h"
 #include "sound/piece_sounds.h"
 #include "tune/background_tune.h"
@@ -50,6 +51,13 @@ int run(const std::string& folder_name, bool preview) {
     generator::write_piece_assets(pieces, folder);
     generator::write_palette_asset(palette, board, pieces, *font, folder);
     generator::skin::write_skin_assets(skin, folder);
+    // The same pictures for screens of two and three times the density.
+    for (int scale : generator::kScales) {
+        if (scale == 1) continue;
+        generator::write_board_assets(generator::draw_board_pictures(*font, scale), folder, scale);
+        generator::write_piece_assets(generator::draw_piece_pictures(*font, scale), folder, scale);
+        generator::skin::write_skin_assets(generator::skin::draw_skin_pictures(*font, scale), folder, scale);
+    }
     generator::sound::write_sound_assets(folder);
     generator::tune::write_tune_asset(folder);
     return 0;

@@ -6,6 +6,7 @@
 #include "board/board_geometry.h"
 #include "raster/blend.h"
 #include "raster/shapes.h"
+#include "raster/surface.h"
 
 namespace kelvara::generator {
 
@@ -16,9 +17,9 @@ namespace {
 constexpr std::array<Argb, 3> kBevelLight = {argb(226, 236, 229), argb(210, 222, 214), argb(195, 209, 199)};
 constexpr std::array<Argb, 3> kBevelDark = {argb(118, 132, 122), argb(140, 155, 145), argb(160, 175, 164)};
 
-void draw_bevel(Image& image) {
-    const int w = image.width;
-    const int h = image.height;
+void draw_bevel(Surface& surface) {
+    const int w = surface.width();
+    const int h = surface.height();
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const int to_light = std::min(x, y);           // distance to the top or left edge
@@ -26,42 +27,53 @@ void draw_bevel(Image& image) {
             const int depth = std::min(to_light, to_dark);
             if (depth >= static_cast<int>(kBevelLight.size())) continue;
             // At the two mixed corners the diagonal decides, as on a raised tile.
-            image.at(x, y) = to_light < to_dark || (to_light == to_dark && x + y < (w + h) / 2)
-                                 ? kBevelLight[to_light]
-                                 : kBevelDark[to_dark];
+            surface.set(x, y,
+                        to_light < to_dark || (to_light == to_dark && x + y < (w + h) / 2) ? kBevelLight[to_light]
+                                                                                            : kBevelDark[to_dark]);
         }
 }
 
-void draw_frame(Image& image) {
+void draw_frame(Surface& surface) {
     const int t = kFrameThickness - 1;
-    fill_rect(image, kFrameLeft, kFrameTop, kFrameRight, kFrameTop + t, kLineColour);
-    fill_rect(image, kFrameLeft, kFrameBottom - t, kFrameRight, kFrameBottom, kLineColour);
-    fill_rect(image, kFrameLeft, kFrameTop, kFrameLeft + t, kFrameBottom, kLineColour);
-    fill_rect(image, kFrameRight - t, kFrameTop, kFrameRight, kFrameBottom, kLineColour);
+    fill_rect(surface, kFrameLeft, kFrameTop, kFrameRight, kFrameTop + t, kLineColour);
+    fill_rect(surface, kFrameLeft, kFrameBottom - t, kFrameRight, kFrameBottom, kLineColour);
+    fill_rect(surface, kFrameLeft, kFrameTop, kFrameLeft + t, kFrameBottom, kLineColour);
+    fill_rect(surface, kFrameRight - t, kFrameTop, kFrameRight, kFrameBottom, kLineColour);
 }
 
-void draw_grid(Image& image) {
-    for (int r = 0; r < 10; ++r) fill_rect(image, kGridLeft, rank_y(r), kGridRight, rank_y(r), kLineColour);
+void draw_grid(Surface& surface) {
+    for (int r = 0; r < 10; ++r) fill_rect(surface, kGridLeft, rank_y(r), kGridRight, rank_y(r), kLineColour);
     for (int c = 0; c < 9; ++c) {
         const int x = file_x(c);
         if (c == 0 || c == 8) {
-            fill_rect(image, x, kGridTop, x, kGridBottom, kLineColour);
+            fill_rect(surface, x, kGridTop, x, kGridBottom, kLineColour);
         } else {
             // The river between ranks 4 and 5 crosses the inner files.
-            fill_rect(image, x, kGridTop, x, rank_y(4), kLineColour);
-            fill_rect(image, x, rank_y(5), x, kGridBottom, kLineColour);
+            fill_rect(surface, x, kGridTop, x, rank_y(4), kLineColour);
+            fill_rect(surface, x, rank_y(5), x, kGridBottom, kLineColour);
         }
     }
 }
 
-// The palace diagonals run at exactly 45 degrees, so one pixel per row draws them as
-// crisply as the 1-pixel grid lines around them.
-void draw_palace(Image& image, int top_row) {
-    const int span = 2 * kCell;
-    for (int i = 0; i <= span; ++i) {
-        paint(image, file_x(3) + i, rank_y(top_row) + i, kLineColour);
-        paint(image, file_x(5) - i, rank_y(top_row) + i, kLineColour);
+// A 45-degree line through the logical pixels (x + i·dir, y + i), i = 0 … length − 1,
+// as wide as one logical pixel. At scale 1 that is one pixel per row, as crisp as the
+// 1-pixel grid lines around it; at a larger scale the band steps by single pixels, not
+// by blocks.
+void draw_diagonal(Surface& surface, int x, int y, int dir, int length) {
+    const int s = surface.scale;
+    // Image pixels whose centre lies within half a logical pixel of the line's centre.
+    const int first = -(s / 2);
+    for (int row = y * s; row < (y + length) * s; ++row) {
+        const int along = row - y * s;
+        const int centre = dir > 0 ? x * s + along : x * s + (s - 1) - along;
+        for (int k = first; k < first + s; ++k) paint(surface.image, centre + (dir > 0 ? k : -k), row, kLineColour);
     }
+}
+
+void draw_palace(Surface& surface, int top_row) {
+    const int span = 2 * kCell;
+    draw_diagonal(surface, file_x(3), rank_y(top_row), 1, span + 1);
+    draw_diagonal(surface, file_x(5), rank_y(top_row), -1, span + 1);
 }
 
 // The L-shaped ticks around a cannon or soldier point: a gap from the crossing, then
@@ -69,7 +81,7 @@ void draw_palace(Image& image, int top_row) {
 constexpr int kMarkGap = 3;
 constexpr int kMarkArm = 5;
 
-void draw_point_mark(Image& image, int row, int column, bool left_side, bool right_side) {
+void draw_point_mark(Surface& surface, int row, int column, bool left_side, bool right_side) {
     const int cx = file_x(column);
     const int cy = rank_y(row);
     for (int sx : {-1, 1}) {
@@ -79,30 +91,30 @@ void draw_point_mark(Image& image, int row, int column, bool left_side, bool rig
             const int y = cy + sy * kMarkGap;
             const int x_end = x + sx * (kMarkArm - 1);
             const int y_end = y + sy * (kMarkArm - 1);
-            fill_rect(image, std::min(x, x_end), y, std::max(x, x_end), y, kLineColour);
-            fill_rect(image, x, std::min(y, y_end), x, std::max(y, y_end), kLineColour);
+            fill_rect(surface, std::min(x, x_end), y, std::max(x, x_end), y, kLineColour);
+            fill_rect(surface, x, std::min(y, y_end), x, std::max(y, y_end), kLineColour);
         }
     }
 }
 
-void draw_point_marks(Image& image) {
+void draw_point_marks(Surface& surface) {
     for (int row : {2, 7})
-        for (int column : {1, 7}) draw_point_mark(image, row, column, true, true);
+        for (int column : {1, 7}) draw_point_mark(surface, row, column, true, true);
     for (int row : {3, 6})
-        for (int column = 0; column <= 8; column += 2) draw_point_mark(image, row, column, column > 0, column < 8);
+        for (int column = 0; column <= 8; column += 2) draw_point_mark(surface, row, column, column > 0, column < 8);
 }
 
 }  // namespace
 
-Image draw_board_picture() {
-    Image image(kCanvasWidth, kCanvasHeight, kFieldColour);
-    draw_bevel(image);
-    draw_frame(image);
-    draw_grid(image);
-    draw_palace(image, 0);
-    draw_palace(image, 7);
-    draw_point_marks(image);
-    return image;
+Image draw_board_picture(int scale) {
+    Surface surface(kCanvasWidth, kCanvasHeight, scale, kFieldColour);
+    draw_bevel(surface);
+    draw_frame(surface);
+    draw_grid(surface);
+    draw_palace(surface, 0);
+    draw_palace(surface, 7);
+    draw_point_marks(surface);
+    return std::move(surface.image);
 }
 
 }  // namespace kelvara::generator

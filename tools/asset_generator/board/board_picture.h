@@ -5,6 +5,7 @@
 
 namespace kelvara::generator {
 
-Image draw_board_picture();
+// At scale 2 or 3 every length is that many times longer.
+Image draw_board_picture(int scale = 1);
 
 }  // namespace kelvara::generator

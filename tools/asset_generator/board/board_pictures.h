@@ -20,9 +20,10 @@ struct BoardPictures {
     Image to_marker;
 };
 
-BoardPictures draw_board_pictures(const Font& font);
+BoardPictures draw_board_pictures(const Font& font, int scale = 1);
 
-// board.png, file_labels_0.png, file_labels_1.png, from_marker.png, to_marker.png.
-void write_board_assets(const BoardPictures& pictures, const AssetFolder& folder);
+// board.png, file_labels_0.png, file_labels_1.png, from_marker.png, to_marker.png; with
+// "@2x" or "@3x" in the names of larger scales.
+void write_board_assets(const BoardPictures& pictures, const AssetFolder& folder, int scale = 1);
 
 }  // namespace kelvara::generator

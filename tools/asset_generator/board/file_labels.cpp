@@ -4,6 +4,7 @@
 #include <array>
 
 #include "board/board_geometry.h"
+#include "raster/surface.h"
 #include "raster/text_paint.h"
 
 namespace kelvara::generator {
@@ -19,21 +20,22 @@ constexpr int kDigitSize = 8;
 
 // One glyph with its ink centred on the file line and in the band [top, bottom]; bold,
 // so that the thin strokes stay dark at this size.
-void draw_label(Image& image, const Font& font, char32_t ch, int size, int column, int top, int bottom) {
-    const TextMask mask = font.render_centred(ch, std::min(size, bottom - top + 1), Weight::Bold);
+void draw_label(Surface& surface, const Font& font, char32_t ch, int size, int column, int top, int bottom) {
+    const int s = surface.scale;
+    const TextMask mask = font.render_centred(ch, std::min(size, bottom - top + 1) * s, Weight::Bold);
     const InkBox ink = ink_box(mask);
     if (ink.empty()) return;
-    // An even ink width leans half a pixel left of the 1-pixel line, never right.
-    const int left = file_x(column) - (ink.width() - 1) / 2 - ink.left;
-    const int band = bottom - top + 1;
-    const int y = top + (band - ink.height()) / 2 - ink.top;
-    paint_mask(image, mask, left, y, kLineColour);
+    // The ink's middle on the file line (s pixels wide); an odd leftover goes one way always.
+    const int left = file_x(column) * s + (s - ink.width()) / 2 - ink.left;
+    const int band = (bottom - top + 1) * s;
+    const int y = top * s + (band - ink.height()) / 2 - ink.top;
+    paint_mask(surface.image, mask, left, y, kLineColour);
 }
 
 }  // namespace
 
-Image draw_file_labels(const Font& font, int flip) {
-    Image image(kCanvasWidth, kCanvasHeight, 0);
+Image draw_file_labels(const Font& font, int flip, int scale) {
+    Surface image(kCanvasWidth, kCanvasHeight, scale, 0);
     for (int column = 0; column < 9; ++column) {
         const int mirrored = 8 - column;
         if (flip == 0) {
@@ -44,7 +46,7 @@ Image draw_file_labels(const Font& font, int flip) {
             draw_label(image, font, kNumerals[mirrored], kNumeralSize, column, kBottomLabelTop, kBottomLabelBottom);
         }
     }
-    return image;
+    return std::move(image.image);
 }
 
 }  // namespace kelvara::generator

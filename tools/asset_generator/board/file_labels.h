@@ -8,6 +8,6 @@
 namespace kelvara::generator {
 
 // flip 0: 一 … 九 on top, 9 … 1 below; flip 1: 1 … 9 on top, 九 … 一 below.
-Image draw_file_labels(const Font& font, int flip);
+Image draw_file_labels(const Font& font, int flip, int scale = 1);
 
 }  // namespace kelvara::generator

@@ -13,8 +13,8 @@ constexpr int kStroke = 2;
 
 // Four L-shaped brackets whose outer corners lie `inset` pixels inside the cell, each
 // arm `arm` pixels long.
-Image draw_brackets(int inset, int arm) {
-    Image image(kCell, kCell, 0);
+Image draw_brackets(int inset, int arm, int scale) {
+    Surface image(kCell, kCell, scale, 0);
     const int near = inset;
     const int far = kCell - 1 - inset;
     for (int x : {near, far})
@@ -30,12 +30,12 @@ Image draw_brackets(int inset, int arm) {
             fill_rect(image, std::min(x, x_stroke), std::min(y, y_end), std::max(x, x_stroke), std::max(y, y_end),
                       kMarkerColour);
         }
-    return image;
+    return std::move(image.image);
 }
 
 }  // namespace
 
-Image draw_from_marker() { return draw_brackets(4, 5); }
-Image draw_to_marker() { return draw_brackets(0, 6); }
+Image draw_from_marker(int scale) { return draw_brackets(4, 5, scale); }
+Image draw_to_marker(int scale) { return draw_brackets(0, 6, scale); }
 
 }  // namespace kelvara::generator

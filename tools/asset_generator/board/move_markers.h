@@ -7,8 +7,8 @@
 namespace kelvara::generator {
 
 // Brackets inset by 4 pixels, around the square the piece left.
-Image draw_from_marker();
+Image draw_from_marker(int scale = 1);
 // Brackets in the cell's very corners, around the piece that moved.
-Image draw_to_marker();
+Image draw_to_marker(int scale = 1);
 
 }  // namespace kelvara::generator

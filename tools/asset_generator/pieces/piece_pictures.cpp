@@ -46,17 +46,18 @@ Argb darkened(Argb c, double factor) {
     return argb(channel(red_of(c)), channel(green_of(c)), channel(blue_of(c)));
 }
 
-Image draw_piece(const Font& font, bool red, int kind) {
-    Image image(kCell, kCell, 0);
+Image draw_piece(const Font& font, bool red, int kind, int scale) {
+    Surface image(kCell, kCell, scale, 0);
     const Argb disc = red ? kRedDisc : kBlackDisc;
     fill_ring(image, kCentre, 0, kRadius, [](Point p) { return shaded(kGoldRim, p, 0.35); });
     fill_ring(image, kCentre, 0, kRadius - kRimWidth, [](Point) { return darkened(kGoldRim, kGrooveShade); });
     fill_ring(image, kCentre, 0, kRadius - kRimWidth - kGrooveWidth, [disc](Point) { return disc; });
-    const TextMask glyph = font.render_centred(kCharacters[red ? 1 : 0][kind], kCharacterBox, Weight::Bold);
-    const int left = static_cast<int>(kCentre.x) - kCharacterBox / 2;
-    const int top = static_cast<int>(kCentre.y) - kCharacterBox / 2;
-    paint_mask(image, glyph, left, top, kPieceCharacter);
-    return image;
+    // The box's middle is the disc's centre at every scale.
+    const TextMask glyph = font.render_centred(kCharacters[red ? 1 : 0][kind], kCharacterBox * scale, Weight::Bold);
+    const int left = (static_cast<int>(kCentre.x) - kCharacterBox / 2) * scale;
+    const int top = (static_cast<int>(kCentre.y) - kCharacterBox / 2) * scale;
+    paint_mask(image.image, glyph, left, top, kPieceCharacter);
+    return std::move(image.image);
 }
 
 }  // namespace
@@ -66,10 +67,11 @@ const Image* PiecePictures::for_code(int code) const {
     return &pictures[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))];
 }
 
-PiecePictures draw_piece_pictures(const Font& font) {
+PiecePictures draw_piece_pictures(const Font& font, int scale) {
     PiecePictures out;
     for (int side = 0; side < 2; ++side)
-        for (int kind = 0; kind < kPieceKinds; ++kind) out.pictures[side][kind] = draw_piece(font, side == 1, kind);
+        for (int kind = 0; kind < kPieceKinds; ++kind)
+            out.pictures[side][kind] = draw_piece(font, side == 1, kind, scale);
     return out;
 }
 
@@ -77,10 +79,11 @@ std::string piece_file_name(bool red, PieceKind kind) {
     return std::string(red ? "red_" : "black_") + kKindNames[static_cast<int>(kind)] + ".png";
 }
 
-void write_piece_assets(const PiecePictures& pieces, const AssetFolder& folder) {
+void write_piece_assets(const PiecePictures& pieces, const AssetFolder& folder, int scale) {
     for (int side = 0; side < 2; ++side)
         for (int kind = 0; kind < kPieceKinds; ++kind)
-            folder.write_png(piece_file_name(side == 1, static_cast<PieceKind>(kind)), pieces.pictures[side][kind]);
+            folder.write_png(piece_file_name(side == 1, static_cast<PieceKind>(kind)), pieces.pictures[side][kind],
+                             scale);
 }
 
 }  // namespace kelvara::generator

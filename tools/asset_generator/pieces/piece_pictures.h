@@ -24,10 +24,10 @@ struct PiecePictures {
     const Image* for_code(int code) const;
 };
 
-PiecePictures draw_piece_pictures(const Font& font);
+PiecePictures draw_piece_pictures(const Font& font, int scale = 1);
 
-// black_king.png … red_soldier.png.
-void write_piece_assets(const PiecePictures& pieces, const AssetFolder& folder);
+// black_king.png … red_soldier.png, with "@2x" or "@3x" in the names of larger scales.
+void write_piece_assets(const PiecePictures& pieces, const AssetFolder& folder, int scale = 1);
 
 // The file name of a piece picture, for example "red_cannon.png".
 std::string piece_file_name(bool red, PieceKind kind);

@@ -32,6 +32,12 @@ void paint(Image& image, int x, int y, Argb colour, int coverage) {
     p = blend_over(p, (colour & 0x00FFFFFFu) | (static_cast<Argb>(a) << 24));
 }
 
+void paint(Surface& surface, int x, int y, Argb colour, int coverage) {
+    const int s = surface.scale;
+    for (int dy = 0; dy < s; ++dy)
+        for (int dx = 0; dx < s; ++dx) paint(surface.image, x * s + dx, y * s + dy, colour, coverage);
+}
+
 void composite(Image& dst, const Image& src, int left, int top) {
     for (int y = 0; y < src.height; ++y)
         for (int x = 0; x < src.width; ++x) {

@@ -8,7 +8,7 @@ namespace kelvara::generator::skin {
 
 inline constexpr int kIconSize = 64;
 
-// 64 × 64 on a transparent ground.
-Image draw_app_icon(const Font& font);
+// size × size on a transparent ground; the window's icon is 64 pixels at scale 1.
+Image draw_app_icon(const Font& font, int size = kIconSize);
 
 }  // namespace kelvara::generator::skin

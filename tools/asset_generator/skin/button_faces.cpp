@@ -36,9 +36,9 @@ std::string_view state_name(ButtonState state) {
     return kNames[index_of(state)];
 }
 
-Image draw_button_face(int width, int height, ButtonFinish finish, ButtonState state) {
+Surface draw_button_face(int width, int height, ButtonFinish finish, ButtonState state, int scale) {
     const FaceColours c = (finish == ButtonFinish::Lacquer ? kLacquerFaces : kEbonyFaces)[index_of(state)];
-    Image image(width, height);
+    Surface image(width, height, scale);
     const Box whole{0, 0, width, height};
     fill_gradient(image, whole, c.top, c.bottom);
     outline(image, whole, c.rim);
@@ -50,7 +50,7 @@ Image draw_button_face(int width, int height, ButtonFinish finish, ButtonState s
     else
         bevel(image, inner, lit, shade);
     for (int x : {0, width - 1})
-        for (int y : {0, height - 1}) image.at(x, y) = (c.rim & 0x00FFFFFFu) | 0x60000000u;
+        for (int y : {0, height - 1}) image.set(x, y, (c.rim & 0x00FFFFFFu) | 0x60000000u);
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/image.h"
+#include "raster/surface.h"
 
 namespace kelvara::generator::skin {
 
@@ -21,7 +22,7 @@ enum class ButtonFinish { Lacquer, Ebony };
 
 // An opaque face with a gold rim, lit from above; pressed, it is darker and lit from below.
 // The corner pixels are half transparent, which rounds the rim over any ground.
-Image draw_button_face(int width, int height, ButtonFinish finish, ButtonState state);
+Surface draw_button_face(int width, int height, ButtonFinish finish, ButtonState state, int scale = 1);
 
 // The colour of the sign (arrow, label) on a face.
 Argb sign_colour(ButtonFinish finish, ButtonState state);

@@ -7,7 +7,7 @@
 
 namespace kelvara::generator::skin {
 
-SkinPictures draw_button_pictures(const Font& font);
+SkinPictures draw_button_pictures(const Font& font, int scale = 1);
 
 // "button_" + name + "_" + state + ".png".
 std::string button_file_name(std::string_view name, std::string_view state);

@@ -14,6 +14,6 @@ inline constexpr int kBusyFramePeriodMs = 250;
 
 // maker_background.png, busy_00.png … busy_04.png, progress_empty.png,
 // progress_fill.png and progress_end.png.
-SkinPictures draw_maker_pictures(const Font& font);
+SkinPictures draw_maker_pictures(const Font& font, int scale = 1);
 
 }  // namespace kelvara::generator::skin

@@ -42,7 +42,7 @@ bool in_guard(int x, int y) {
     return in_arm(x, y) || in_arm(y, x);
 }
 
-void paint_nail(Image& image, int x, int y) {
+void paint_nail(Surface& image, int x, int y) {
     paint(image, x, y, kGoldLight);
     paint(image, x + 1, y, kGoldDark);
     paint(image, x, y + 1, kGoldDark);
@@ -50,9 +50,9 @@ void paint_nail(Image& image, int x, int y) {
 }
 
 // One guard; `mirror_x` and `mirror_y` turn the top-left guard into the other three.
-void draw_corner_guard(Image& image, bool mirror_x, bool mirror_y) {
-    auto px = [&](int x) { return mirror_x ? image.width - 1 - x : x; };
-    auto py = [&](int y) { return mirror_y ? image.height - 1 - y : y; };
+void draw_corner_guard(Surface& image, bool mirror_x, bool mirror_y) {
+    auto px = [&](int x) { return mirror_x ? image.width() - 1 - x : x; };
+    auto py = [&](int y) { return mirror_y ? image.height() - 1 - y : y; };
     for (int y = 0; y < kGuardArm; ++y)
         for (int x = 0; x < kGuardArm; ++x) {
             if (!in_guard(x, y)) continue;
@@ -61,20 +61,20 @@ void draw_corner_guard(Image& image, bool mirror_x, bool mirror_y) {
             // Lit from the top left whichever corner it guards.
             const double light = 1.0 - (x + y) / (2.0 * kGuardArm);
             const Argb brass = mix(kGoldDark, kGoldLight, 0.15 + 0.6 * light);
-            image.at(px(x), py(y)) = edge ? kWoodDeep : rim ? kGoldDark : brass;
+            image.set(px(x), py(y), edge ? kWoodDeep : rim ? kGoldDark : brass);
         }
     const int nails[][2] = {{2, 2}, {kGuardArm - 6, 2}, {2, kGuardArm - 6}};
     for (const auto& n : nails) {
         // A nail's light side stays at its top left on every corner.
-        const int x = mirror_x ? image.width - 2 - n[0] : n[0];
-        const int y = mirror_y ? image.height - 2 - n[1] : n[1];
+        const int x = mirror_x ? image.width() - 2 - n[0] : n[0];
+        const int y = mirror_y ? image.height() - 2 - n[1] : n[1];
         paint_nail(image, x, y);
     }
 }
 
 }  // namespace
 
-void fill_fret_ground(Image& image, Box box) {
+void fill_fret_ground(Surface& image, Box box) {
     for (int y = box.top; y <= box.bottom(); ++y)
         for (int x = box.left; x <= box.right(); ++x) {
             Argb colour = kOlive;
@@ -82,21 +82,21 @@ void fill_fret_ground(Image& image, Box box) {
                 colour = kOliveLight;
             else if (x > 0 && y > 0 && fret_ink(x - 1, y - 1))
                 colour = kOliveDark;  // the fret's shadow, as if pressed into the ground
-            image.at(x, y) = colour;
+            image.set(x, y, colour);
         }
 }
 
-void draw_window_frame(Image& image, bool top_guards) {
-    const Box whole{0, 0, image.width, image.height};
+void draw_window_frame(Surface& image, bool top_guards) {
+    const Box whole{0, 0, image.width(), image.height()};
     outline(image, whole, kWoodDeep);
-    bevel(image, Box{1, 1, image.width - 2, image.height - 2}, kGold, kGoldDark);
-    outline(image, Box{2, 2, image.width - 4, image.height - 4}, kWoodDeep);
+    bevel(image, Box{1, 1, image.width() - 2, image.height() - 2}, kGold, kGoldDark);
+    outline(image, Box{2, 2, image.width() - 4, image.height() - 4}, kWoodDeep);
     for (bool right : {false, true})
         for (bool bottom : {false, true})
             if (bottom || top_guards) draw_corner_guard(image, right, bottom);
 }
 
-void draw_wood_panel(Image& image, Box outer, Box inner) {
+void draw_wood_panel(Surface& image, Box outer, Box inner) {
     fill_rect(image, outer.left, outer.top, outer.right(), outer.bottom(), kWood);
     outline(image, outer, kGoldDark);
     bevel(image, Box{outer.left + 1, outer.top + 1, outer.width - 2, outer.height - 2}, kWoodEdge, kWoodDeep);
@@ -105,7 +105,7 @@ void draw_wood_panel(Image& image, Box outer, Box inner) {
         bevel(image, Box{inner.left - 1, inner.top - 1, inner.width + 2, inner.height + 2}, kWoodDeep, kWoodEdge);
 }
 
-void draw_title_strip(Image& image, Box box) {
+void draw_title_strip(Surface& image, Box box) {
     const int cap = box.height / 2;  // the point's depth
     const double l = box.left, t = box.top, r = box.right() + 1, b = box.bottom() + 1;
     const double mid = (t + b) / 2, c = cap;
@@ -119,7 +119,7 @@ void draw_title_strip(Image& image, Box box) {
     fill_rect(image, box.left + 1, box.top + 1, box.right() - cap, box.top + 1, mix(kLacquerLight, kGoldLight, 0.25));
 }
 
-void draw_well(Image& image, Box box) {
+void draw_well(Surface& image, Box box) {
     bevel(image, Box{box.left - 1, box.top - 1, box.width + 2, box.height + 2}, kWoodDeep, kGoldDark);
 }
 

@@ -8,18 +8,18 @@
 
 namespace kelvara::generator::skin {
 
-SkinPictures draw_skin_pictures(const Font& font) {
+SkinPictures draw_skin_pictures(const Font& font, int scale) {
     SkinPictures out;
-    out.push_back({"main_background.png", draw_main_background()});
-    out.push_back({"settings_background.png", draw_settings_background()});
-    for (SkinPicture& p : draw_button_pictures(font)) out.push_back(std::move(p));
-    for (SkinPicture& p : draw_maker_pictures(font)) out.push_back(std::move(p));
-    out.push_back({"app_icon.png", draw_app_icon(font)});
+    out.push_back({"main_background.png", draw_main_background(scale)});
+    out.push_back({"settings_background.png", draw_settings_background(scale)});
+    for (SkinPicture& p : draw_button_pictures(font, scale)) out.push_back(std::move(p));
+    for (SkinPicture& p : draw_maker_pictures(font, scale)) out.push_back(std::move(p));
+    out.push_back({"app_icon.png", draw_app_icon(font, kIconSize * scale)});
     return out;
 }
 
-void write_skin_assets(const SkinPictures& pictures, const AssetFolder& folder) {
-    for (const SkinPicture& p : pictures) folder.write_png(p.file_name, p.image);
+void write_skin_assets(const SkinPictures& pictures, const AssetFolder& folder, int scale) {
+    for (const SkinPicture& p : pictures) folder.write_png(p.file_name, p.image, scale);
 }
 
 }  // namespace kelvara::generator::skin

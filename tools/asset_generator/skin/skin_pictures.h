@@ -11,8 +11,10 @@ class AssetFolder;
 
 namespace kelvara::generator::skin {
 
-SkinPictures draw_skin_pictures(const Font& font);
+// Every picture at the scale; the file names are those of scale 1.
+SkinPictures draw_skin_pictures(const Font& font, int scale = 1);
 
-void write_skin_assets(const SkinPictures& pictures, const AssetFolder& folder);
+// At scale 2 or 3 the names gain "@2x" or "@3x".
+void write_skin_assets(const SkinPictures& pictures, const AssetFolder& folder, int scale = 1);
 
 }  // namespace kelvara::generator::skin

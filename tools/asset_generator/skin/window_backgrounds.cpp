@@ -24,9 +24,9 @@ constexpr int kTraySeparator = kButtonTray.top;
 
 }  // namespace main_window_parts
 
-Image draw_main_background() {
+Image draw_main_background(int scale) {
     using namespace main_window_parts;
-    Image image(kWidth, kHeight);
+    Surface image(kWidth, kHeight, scale);
     fill_fret_ground(image, Box{0, 0, kWidth, kHeight});
     draw_title_strip(image, kTitleStrip);
     draw_wood_panel(image, kBoardPanel, kBoard);
@@ -34,12 +34,12 @@ Image draw_main_background() {
     draw_window_frame(image, true);
     fill_rect(image, kListPanel.left + 2, kTraySeparator - 1, kListPanel.right() - 2, kTraySeparator - 1, kWoodDeep);
     fill_rect(image, kListPanel.left + 2, kTraySeparator, kListPanel.right() - 2, kTraySeparator, kGoldDark);
-    return image;
+    return std::move(image.image);
 }
 
-Image draw_settings_background() {
+Image draw_settings_background(int scale) {
     using namespace settings_dialog;
-    Image image(kWidth, kHeight);
+    Surface image(kWidth, kHeight, scale);
     fill_fret_ground(image, Box{0, 0, kWidth, kHeight});
     draw_title_strip(image, Box{3, 3, 247, 18});
     // The panel's inner edge meets the ends of the separator line.
@@ -50,7 +50,7 @@ Image draw_settings_background() {
     fill_rect(image, kSeparator.left, kSeparatorTop + 1, kSeparator.right(), kSeparatorTop + 1, kGoldDark);
     // The brass guards go over the panel's lower corners.
     draw_window_frame(image, false);
-    return image;
+    return std::move(image.image);
 }
 
 }  // namespace kelvara::generator::skin

@@ -35,9 +35,9 @@ void place_buttons(Image& image, const SkinPictures& skin, std::span<const Butto
 
 Image main_mockup(const SkinPictures& skin, const Image& board, const Font& font) {
     using namespace main_window;
-    Image image = find_picture(skin, "main_background.png");
-    composite(image, board, kBoard.left, kBoard.top);
-    text(image, font, U"Kelvara-1.62版", kTitleLabel.left, kTitleLabel.top + 1, kCream);
+    Surface image(find_picture(skin, "main_background.png"));
+    composite(image.image, board, kBoard.left, kBoard.top);
+    text(image.image, font, U"Kelvara-1.62版", kTitleLabel.left, kTitleLabel.top + 1, kCream);
     fill_rect(image, kMoveList.left, kMoveList.top, kMoveList.right(), kMoveList.bottom(), kListBackground);
     const std::u32string_view rows[] = {U" 1. 炮二平五", U"    马8进7", U" 2. 马二进三", U"    车9平8",
                                         U" 3. 车一平二", U"    马2进3", U" 4. 兵七进一", U"    卒7进1",
@@ -45,16 +45,16 @@ Image main_mockup(const SkinPictures& skin, const Image& board, const Font& font
     int y = kMoveList.top + 2;
     for (std::size_t i = 0; i < std::size(rows); ++i, y += 16) {
         if (i == 4) fill_rect(image, kMoveList.left, y - 2, kMoveList.right(), y + 13, kSelectedRow);
-        text(image, font, rows[i], kMoveList.left + 2, y, i == 4 ? kCream : i % 2 == 0 ? kRedRow : kGreyRow);
+        text(image.image, font, rows[i], kMoveList.left + 2, y, i == 4 ? kCream : i % 2 == 0 ? kRedRow : kGreyRow);
     }
-    place_buttons(image, skin, kButtons);
-    return image;
+    place_buttons(image.image, skin, kButtons);
+    return std::move(image.image);
 }
 
 Image settings_mockup(const SkinPictures& skin, const Font& font) {
     using namespace settings_dialog;
-    Image image = find_picture(skin, "settings_background.png");
-    text(image, font, U" 设置", 4, 5, kCream);
+    Surface image(find_picture(skin, "settings_background.png"));
+    text(image.image, font, U" 设置", 4, 5, kCream);
     struct Label {
         std::u32string_view text;
         int left, top;
@@ -68,7 +68,7 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
                             {U"秒", 226, 106},
                             {U"制作动画时每帧图间隔：", 18, 130},
                             {U"秒", 226, 130}};
-    for (const Label& l : labels) text(image, font, l.text, l.left, l.top, kLabelText);
+    for (const Label& l : labels) text(image.image, font, l.text, l.left, l.top, kLabelText);
     // Check boxes as a plain style draws them: a cream square, two of them ticked.
     const int boxes[][2] = {{16, 28}, {166, 28}, {16, 50}};
     for (int i = 0; i < 3; ++i) {
@@ -81,10 +81,10 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
     for (std::size_t i = 0; i < std::size(kEditBoxes); ++i) {
         const Box& e = kEditBoxes[i];
         fill_rect(image, e.left, e.top, e.right(), e.bottom(), kEditFill);
-        text(image, font, contents[i], e.left + 2, e.top + 3, kEditText);
+        text(image.image, font, contents[i], e.left + 2, e.top + 3, kEditText);
     }
-    place_buttons(image, skin, kButtons);
-    return image;
+    place_buttons(image.image, skin, kButtons);
+    return std::move(image.image);
 }
 
 // The maker window with its region's rounded corners and its opacity, over the middle
@@ -119,18 +119,18 @@ Image button_sheet(const SkinPictures& skin) {
     constexpr std::string_view kNames[] = {"first", "previous", "play",     "stop",         "next",
                                            "last",  "minimise", "close",    "dialog_close", "open",
                                            "flip",  "make",     "settings", "ok",           "cancel"};
-    Image sheet(3 * 64 + 8, static_cast<int>(std::size(kNames)) * 26 + 8);
-    fill_rect(sheet, 0, 0, sheet.width - 1, sheet.height - 1, kWood);
+    Surface sheet(3 * 64 + 8, static_cast<int>(std::size(kNames)) * 26 + 8);
+    fill_rect(sheet, 0, 0, sheet.width() - 1, sheet.height() - 1, kWood);
     int y = 6;
     for (std::string_view name : kNames) {
         int x = 6;
         for (std::string_view state : {"normal", "hover", "pressed"}) {
-            composite(sheet, find_picture(skin, button_file_name(name, state)), x, y);
+            composite(sheet.image, find_picture(skin, button_file_name(name, state)), x, y);
             x += 64;
         }
         y += 26;
     }
-    return sheet;
+    return std::move(sheet.image);
 }
 
 }  // namespace
