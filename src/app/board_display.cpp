@@ -8,12 +8,13 @@
 
 namespace kelvara {
 
-QImage to_qimage(const Image& picture) {
+QImage to_qimage(const Image& picture, int scale) {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int y = 0; y < picture.height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.width; ++x) line[x] = picture.at(x, y) | 0xFF000000u;
     }
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -31,14 +32,17 @@ void BoardDisplay::set_menu(QMenu* menu, std::function<bool()> offered) {
 }
 
 void BoardDisplay::take_picture() {
-    picture_ = to_qimage(view_.display());
+    picture_ = to_qimage(view_.display(), view_.scale());
     update();
 }
 
 void BoardDisplay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.drawImage(0, 0, picture_);
+    // Pixel for pixel when the screen's ratio is the view's scale; smoothly scaled down
+    // in between (a 150 % screen shows the scale-2 picture).
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPointF(0, 0), picture_);
 }
 
 void BoardDisplay::mousePressEvent(QMouseEvent* event) {

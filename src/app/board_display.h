@@ -14,8 +14,9 @@ class QMenu;
 
 namespace kelvara {
 
-// The core's picture as a Qt image (opaque, since the canvas is composed on black).
-QImage to_qimage(const Image& picture);
+// The core's picture as a Qt image (opaque, since the canvas is composed on black),
+// marked with the scale it was composed at as its device pixel ratio.
+QImage to_qimage(const Image& picture, int scale = 1);
 
 class BoardDisplay : public QWidget {
     Q_OBJECT

@@ -21,7 +21,7 @@ const QPixmap& GraphicButton::current_picture() const {
     return pictures_.normal;
 }
 
-QSize GraphicButton::sizeHint() const { return pictures_.normal.size(); }
+QSize GraphicButton::sizeHint() const { return pictures_.normal.deviceIndependentSize().toSize(); }
 
 void GraphicButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -4,17 +4,19 @@
 
 #include "export/animation_palette.h"
 #include "platform/app_paths.h"
+#include "view/board_commands.h"
 #include "view/show_record.h"
 
 namespace kelvara {
 
-KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder)
+KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder, int board_scale)
     : settings_file_(std::move(settings_file)), animation_folder_(std::move(animation_folder)) {
     if (!animation_folder_) animation_folder_ = [] { return output_folder(executable_dir()); };
     settings_ = load_settings(settings_file_);
+    started_display_size_ = settings_.display_size;
     if (settings_.background_music) sounds_.follow_music_setting(true);
     animation_palette_ = load_animation_palette();
-    session_.emplace();
+    session_.emplace(board_scale);
     session_->playback.set_sound_effects(settings_.sound_effects);
     session_->playback.on_sound([this](MoveSound sound) { sounds_.play(sound); });
 }
@@ -50,6 +52,12 @@ void KelvaraApp::take_settings(const Settings& chosen, const std::string& title)
 }
 
 bool KelvaraApp::save_settings() const { return kelvara::save_settings(settings_, settings_file_); }
+
+std::vector<std::uint8_t> KelvaraApp::board_picture() {
+    BoardSession& s = *session_;
+    if (s.view.scale() == 1) return take_board_picture(s.view);
+    return take_board_picture(s.game, s.list.selection(), 1);
+}
 
 GifJob KelvaraApp::animation_job() const {
     const BoardSession& s = *session_;

@@ -3,10 +3,12 @@
 // record, move list, board canvas, view and playback) and the steps that start them, in
 // order. The main window works through it; a test makes a fresh one.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/app_sounds.h"
 #include "app/settings.h"
@@ -24,14 +26,16 @@ public:
 
     // Loads the settings from settings_file (defaults when it is missing), starts the
     // background tune when the settings want it, builds the animation palette, then sets
-    // up the board canvas. Without animation_folder, animations go to the program's
-    // output folder.
-    explicit KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder = {});
+    // up the board canvas at board_scale (1 to 3, for the screen). Without
+    // animation_folder, animations go to the program's output folder.
+    explicit KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder = {}, int board_scale = 1);
     KelvaraApp(const KelvaraApp&) = delete;
     KelvaraApp& operator=(const KelvaraApp&) = delete;
 
     BoardSession& session() { return *session_; }
     Settings& settings() { return settings_; }
+    // The display size the program was started with; a new one takes effect at the next start.
+    int started_display_size() const { return started_display_size_; }
     AppSounds& sounds() { return sounds_; }
     const std::filesystem::path& settings_file() const { return settings_file_; }
     // The colours every animation picture is mapped to.
@@ -50,6 +54,9 @@ public:
     // Writes the settings file; false when it could not be written.
     bool save_settings() const;
 
+    // The board as the snapshot saves it: at scale 1, whatever scale the screen shows.
+    std::vector<std::uint8_t> board_picture();
+
     // The animation of the loaded record as the board shows it: its title and author
     // line, the frame delay, and the selected move when the animation starts there.
     GifJob animation_job() const;
@@ -58,6 +65,7 @@ private:
     std::filesystem::path settings_file_;
     FolderSource animation_folder_;
     Settings settings_;
+    int started_display_size_ = 100;
     AppSounds sounds_;  // before the session, whose playback asks it for sounds
     Palette animation_palette_{};
     std::optional<BoardSession> session_;  // made after the settings and the palette

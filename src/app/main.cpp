@@ -1,28 +1,43 @@
 // The desktop program: the application object, the main window, and a record named on
-// the command line opened at once.
+// the command line opened at once, or handed to the Kelvara that already runs.
 
 #include <QApplication>
 #include <QStringList>
 
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/display_scale.h"
 #include "app/file_dialogs.h"
 #include "app/kelvara_app.h"
 #include "app/main_window.h"
-#include "app/skin.h"
 #include "app/messages.h"
+#include "app/single_instance.h"
+#include "app/skin.h"
 #include "platform/app_paths.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = kelvara::answer_information_options(argc, argv, std::cout)) return *status;
+    const auto settings_file = kelvara::settings_file_path(kelvara::executable_dir());
+    const kelvara::DisplayScale display_scale(settings_file);
     QApplication qt(argc, argv);
+    display_scale.restore_environment();
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
     QApplication::setFont(kelvara::program_font());
 
-    kelvara::KelvaraApp app(kelvara::settings_file_path(kelvara::executable_dir()));
+    const QString record = kelvara::record_argument(QApplication::arguments());
+    kelvara::SingleInstance instance;
+    if (instance.hand_over(record)) return 0;
+
+    kelvara::KelvaraApp app(settings_file, {}, kelvara::picture_scale());
     kelvara::MessageBoxes messages;
     kelvara::QtFileDialogs dialogs;
     kelvara::MainWindow window(app, messages, dialogs);
     window.show();
+    if (!instance.listen() && instance.hand_over(record)) return 0;
+    QObject::connect(&instance, &kelvara::SingleInstance::file_received, &window,
+                     [&window](const QString& file) { window.open_handed_over(file); });
 
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) window.open_record_file(arguments.at(1));
+    if (!record.isEmpty()) window.open_record_file(record);
     return QApplication::exec();
 }

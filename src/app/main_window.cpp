@@ -151,6 +151,13 @@ void MainWindow::open_record_file(const QString& file_name) {
     if (outcome.stop) show_message(from_gbk(describe(*outcome.stop)), kNotice, MessageIcon::Information);
 }
 
+void MainWindow::open_handed_over(const QString& file_name) {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (!file_name.isEmpty()) open_record_file(file_name);
+}
+
 void MainWindow::first_move() {
     app_.session().playback.first();
     moves_->show_list_selection();
@@ -193,7 +200,7 @@ void MainWindow::save_board_picture() {
         show_message(QStringLiteral("请先停止自动演示！"), kNotice, MessageIcon::Information);
         return;
     }
-    const std::vector<std::uint8_t> bytes = take_board_picture(s.view);
+    const std::vector<std::uint8_t> bytes = app_.board_picture();
     if (bytes.empty()) return;
     const QString file_name = dialogs_.picture_to_save(this);
     if (file_name.isEmpty()) return;
@@ -210,7 +217,7 @@ void MainWindow::demonstration_changed() {
     // The stop pictures are a pixel taller than the play pictures.
     const ButtonPictures pictures = button_pictures(playback.demo_running() ? SkinButton::Stop : SkinButton::Play);
     play_button_->set_pictures(pictures);
-    play_button_->resize(pictures.normal.size());
+    play_button_->resize(pictures.normal.deviceIndependentSize().toSize());
     if (playback.demo_running())
         demo_timer_->start(playback.timer_period());
     else
@@ -253,12 +260,19 @@ void MainWindow::open_settings() {
 }
 
 void MainWindow::apply_settings(const Settings& chosen, const std::string& title) {
+    const int stored_size = app_.settings().display_size;
     app_.take_settings(chosen, title);
     Playback& playback = app_.session().playback;
     playback.set_demo_delay(app_.settings().demo_delay);
     if (playback.demo_running()) demo_timer_->start(playback.timer_period());  // the new pace at once
     app_.sounds().follow_music_setting(app_.settings().background_music);
-    if (!app_.save_settings()) show_message(QStringLiteral("设置保存失败！"), kError, MessageIcon::Critical);
+    if (!app_.save_settings()) {
+        show_message(QStringLiteral("设置保存失败！"), kError, MessageIcon::Critical);
+        return;
+    }
+    // Qt scales a program only as it starts.
+    if (chosen.display_size != stored_size && chosen.display_size != app_.started_display_size())
+        show_message(QStringLiteral("新的显示大小将在下次启动时生效。"), kNotice, MessageIcon::Information);
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

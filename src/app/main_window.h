@@ -35,6 +35,9 @@ public:
     // Opens a record as the open button does once its dialog has answered; a record
     // named on the command line or dropped onto the window comes here too.
     void open_record_file(const QString& file_name);
+    // A record handed over by a second start of the program ("" for none): the window
+    // comes forward and opens it.
+    void open_handed_over(const QString& file_name);
 
     // The commands behind the controls.
     void open_record();

@@ -17,10 +17,28 @@ constexpr std::string_view kBackgroundMusic = "使用背乐"_gbk;
 constexpr std::string_view kDemoDelay = "演示延时"_gbk;
 constexpr std::string_view kFrameDelay = "帧延时"_gbk;
 constexpr std::string_view kAuthor = "动画作者"_gbk;
+constexpr std::string_view kDisplaySize = "显示大小"_gbk;
 constexpr std::string_view kTrue = "真"_gbk;
 constexpr std::string_view kFalse = "假"_gbk;
 
 std::string_view yes_no(bool on) { return on ? kTrue : kFalse; }
+
+// Exactly one of the offered sizes, in decimal; anything else is the default.
+int display_size_from(std::string_view text) {
+    for (int size : kDisplaySizes)
+        if (text == gbk::decimal(size)) return size;
+    return Settings{}.display_size;
+}
+
+}  // namespace
+
+int offered_display_size(int percent) {
+    for (int size : kDisplaySizes)
+        if (percent == size) return size;
+    return Settings{}.display_size;
+}
+
+namespace {
 
 }  // namespace
 
@@ -31,6 +49,7 @@ Settings load_settings(const ProfileFile& file) {
     s.demo_delay = gbk::to_integer(file.read(kSection, kDemoDelay, "1000"));
     s.frame_delay = gbk::to_integer(file.read(kSection, kFrameDelay, "100"));
     s.author = file.read(kSection, kAuthor, "");
+    s.display_size = display_size_from(file.read(kSection, kDisplaySize, ""));
     return s;
 }
 
@@ -41,7 +60,9 @@ bool save_settings(const Settings& settings, ProfileFile& file) {
                          updated.write(kSection, kBackgroundMusic, yes_no(settings.background_music)) &&
                          updated.write(kSection, kDemoDelay, gbk::decimal(settings.demo_delay)) &&
                          updated.write(kSection, kFrameDelay, gbk::decimal(settings.frame_delay)) &&
-                         updated.write(kSection, kAuthor, settings.author);
+                         updated.write(kSection, kAuthor, settings.author) &&
+                         updated.write(kSection, kDisplaySize,
+                                       gbk::decimal(offered_display_size(settings.display_size)));
     if (written) file = std::move(updated);
     return written;
 }

@@ -17,13 +17,21 @@ struct Settings {
     int frame_delay = 100;          // hundredths of a second per animation picture
     std::string author;             // GBK; drawn into the board and the animations
     bool start_at_selected_move = false;  // held while the program runs, never stored
+    int display_size = 100;         // percent: the window, its text and the board together
 };
 
+// The display sizes offered, in percent; anything else read from the file gives 100.
+inline constexpr int kDisplaySizes[] = {100, 150, 200};
+// The size itself when it is one of those offered, else 100.
+int offered_display_size(int percent);
+
 // Missing keys keep their defaults. Only "真" turns the sounds on and only "假" turns the
-// tune off, so an unknown text leaves sounds off and the tune on.
+// tune off, so an unknown text leaves sounds off and the tune on. A display size other
+// than those offered is taken as 100.
 Settings load_settings(const ProfileFile& file);
-// Writes the five stored values, in order. False, with the file unchanged, when the
-// author holds a line break that the file cannot keep.
+// Writes the stored values, in order: the five the Windows program knows, then the
+// display size. False, with the file unchanged, when the author holds a line break that
+// the file cannot keep.
 bool save_settings(const Settings& settings, ProfileFile& file);
 
 // Defaults when the file is missing or unreadable.

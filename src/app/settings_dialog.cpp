@@ -1,6 +1,7 @@
 #include "app/settings_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -13,6 +14,8 @@
 #include "app/title_label.h"
 #include "app/ui_text.h"
 #include "platform/text.h"
+
+#include <algorithm>
 
 namespace kelvara {
 
@@ -32,6 +35,7 @@ constexpr ControlPlace kAuthorBox{u"编辑框_动画作者", 198, 50, 64, 18};
 constexpr ControlPlace kTitleBox{u"编辑框_动画标题", 78, 72, 184, 18};
 constexpr ControlPlace kDemoDelayBox{u"编辑框_演示延时", 168, 101, 30, 18};
 constexpr ControlPlace kFrameDelayBox{u"编辑框_帧延时", 168, 125, 30, 18};
+constexpr ControlPlace kDisplaySizeBox{u"组合框_显示大小", 78, 150, 56, 18};
 constexpr ControlPlace kOkButton{u"图形按钮_确定", 183, 150, 32, 18};
 constexpr ControlPlace kCancelButton{u"图形按钮_取消", 226, 150, 32, 18};
 
@@ -52,6 +56,7 @@ constexpr LabelPlace kLabels[] = {
     {{u"标签4", 226, 102, 24, 20}, u"秒"},
     {{u"标签5", 18, 126, 144, 20}, u"制作动画时每帧图间隔："},
     {{u"标签6", 226, 126, 24, 20}, u"秒"},
+    {{u"标签11", 16, 151, 60, 18}, u"显示大小："},
 };
 
 // The demonstration delay wraps around within these seconds.
@@ -146,6 +151,17 @@ void SettingsDialog::create_controls() {
     title_ = edit_box<QLineEdit>(this, kTitleBox);
     demo_delay_ = edit_box<SpinEdit>(this, kDemoDelayBox);
     frame_delay_ = edit_box<SpinEdit>(this, kFrameDelayBox);
+    display_size_ = new QComboBox(this);
+    put(display_size_, kDisplaySizeBox);
+    display_size_->setFrame(false);  // the background's well frames it
+    display_size_->setFont(text_font());
+    QPalette colours = display_size_->palette();
+    colours.setColor(QPalette::Base, kEditFill);
+    colours.setColor(QPalette::Button, kEditFill);
+    colours.setColor(QPalette::Text, kEditText);
+    colours.setColor(QPalette::ButtonText, kEditText);
+    display_size_->setPalette(colours);
+    for (int size : kDisplaySizes) display_size_->addItem(QStringLiteral("%1 %").arg(size), size);
     demo_delay_->on_step([this](int direction) { step(demo_delay_, direction); });
     frame_delay_->on_step([this](int direction) { step(frame_delay_, direction); });
 
@@ -165,6 +181,7 @@ void SettingsDialog::show_values(const Settings& settings, const std::string& ti
     from_selected_move_->setChecked(settings.start_at_selected_move);
     demo_delay_->setText(QString::fromStdString(seconds_text(settings.demo_delay, 1000)));
     frame_delay_->setText(QString::fromStdString(seconds_text(settings.frame_delay, 100)));
+    display_size_->setCurrentIndex(std::max(0, display_size_->findData(offered_display_size(settings.display_size))));
     author_->setText(from_gbk(settings.author));
     title_->setText(from_gbk(title));
     // A text longer than its box shows its beginning, not its end.
@@ -220,6 +237,7 @@ void SettingsDialog::confirm() {
     chosen.demo_delay = scaled_truncated(demo_delay_->text().toStdString(), 1000);
     chosen.frame_delay = scaled_truncated(frame_delay_->text().toStdString(), 100);
     chosen.author = to_gbk(author_->text());
+    chosen.display_size = offered_display_size(display_size_->currentData().toInt());
     if (confirm_) confirm_(chosen, to_gbk(title_->text()));
     accept();
 }

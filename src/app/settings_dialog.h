@@ -1,6 +1,6 @@
 #pragma once
 // The settings dialog: the sound switches, the demonstration and frame delays in seconds,
-// the author, the loaded record's title and where the animation starts. Its boxes keep
+// the author, the loaded record's title, where the animation starts and the display size. Its boxes keep
 // their texts within bounds as they are typed; OK hands the values to the owner, cancel
 // and close drop them.
 
@@ -14,6 +14,7 @@
 #include "app/settings.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace kelvara {
@@ -58,6 +59,7 @@ private:
     QLineEdit* title_ = nullptr;
     SpinEdit* demo_delay_ = nullptr;
     SpinEdit* frame_delay_ = nullptr;
+    QComboBox* display_size_ = nullptr;
 };
 
 }  // namespace kelvara

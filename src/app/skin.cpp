@@ -1,8 +1,13 @@
 #include "app/skin.h"
 
 #include <span>
+#include <string>
+#include <string_view>
 
+#include "app/display_scale.h"
 #include "kelvara_assets.h"
+#include "platform/scaled_name.h"
+#include "view/board_geometry.h"
 
 namespace kelvara {
 
@@ -10,49 +15,47 @@ namespace {
 
 using Bytes = std::span<const unsigned char>;
 
-struct ButtonAssets {
-    Bytes normal;
-    Bytes hover;
-    Bytes pressed;
-};
-
-ButtonAssets button_assets(SkinButton button) {
-    using namespace kelvara::assets;
+// The three pictures of each button: button_<stem>_normal.png, _hover.png, _pressed.png.
+std::string_view button_stem(SkinButton button) {
     switch (button) {
-        case SkinButton::First: return {button_first_normal_png, button_first_hover_png, button_first_pressed_png};
-        case SkinButton::Previous:
-            return {button_previous_normal_png, button_previous_hover_png, button_previous_pressed_png};
-        case SkinButton::Play: return {button_play_normal_png, button_play_hover_png, button_play_pressed_png};
-        case SkinButton::Stop: return {button_stop_normal_png, button_stop_hover_png, button_stop_pressed_png};
-        case SkinButton::Next: return {button_next_normal_png, button_next_hover_png, button_next_pressed_png};
-        case SkinButton::Last: return {button_last_normal_png, button_last_hover_png, button_last_pressed_png};
-        case SkinButton::Minimise:
-            return {button_minimise_normal_png, button_minimise_hover_png, button_minimise_pressed_png};
-        case SkinButton::Close: return {button_close_normal_png, button_close_hover_png, button_close_pressed_png};
-        case SkinButton::Open: return {button_open_normal_png, button_open_hover_png, button_open_pressed_png};
-        case SkinButton::Flip: return {button_flip_normal_png, button_flip_hover_png, button_flip_pressed_png};
-        case SkinButton::Make: return {button_make_normal_png, button_make_hover_png, button_make_pressed_png};
-        case SkinButton::Settings:
-            return {button_settings_normal_png, button_settings_hover_png, button_settings_pressed_png};
-        case SkinButton::DialogClose:
-            return {button_dialog_close_normal_png, button_dialog_close_hover_png, button_dialog_close_pressed_png};
-        case SkinButton::Ok: return {button_ok_normal_png, button_ok_hover_png, button_ok_pressed_png};
-        case SkinButton::Cancel: return {button_cancel_normal_png, button_cancel_hover_png, button_cancel_pressed_png};
+        case SkinButton::First: return "first";
+        case SkinButton::Previous: return "previous";
+        case SkinButton::Play: return "play";
+        case SkinButton::Stop: return "stop";
+        case SkinButton::Next: return "next";
+        case SkinButton::Last: return "last";
+        case SkinButton::Minimise: return "minimise";
+        case SkinButton::Close: return "close";
+        case SkinButton::Open: return "open";
+        case SkinButton::Flip: return "flip";
+        case SkinButton::Make: return "make";
+        case SkinButton::Settings: return "settings";
+        case SkinButton::DialogClose: return "dialog_close";
+        case SkinButton::Ok: return "ok";
+        case SkinButton::Cancel: return "cancel";
     }
     return {};
 }
 
-QPixmap png_picture(Bytes png) {
+// The picture drawn for the densest screen, marked with its pixel ratio so that Qt
+// shows it at its scale-1 size in logical pixels.
+QPixmap skin_picture(std::string_view name) {
+    const int scale = picture_scale();
+    const Bytes png = kelvara::assets::find(scaled_file_name(name, scale));
     QPixmap picture;
     picture.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG");
+    picture.setDevicePixelRatio(scale);
     return picture;
+}
+
+QPixmap button_picture(SkinButton button, std::string_view state) {
+    return skin_picture("button_" + std::string(button_stem(button)) + "_" + std::string(state) + ".png");
 }
 
 }  // namespace
 
 ButtonPictures button_pictures(SkinButton button) {
-    const ButtonAssets a = button_assets(button);
-    return {png_picture(a.normal), png_picture(a.hover), png_picture(a.pressed)};
+    return {button_picture(button, "normal"), button_picture(button, "hover"), button_picture(button, "pressed")};
 }
 
 QFont program_font() {
@@ -61,25 +64,32 @@ QFont program_font() {
     return font;
 }
 
-QPixmap main_background() { return png_picture(kelvara::assets::main_background_png); }
+QPixmap main_background() { return skin_picture("main_background.png"); }
 
-QIcon app_icon() { return QIcon(png_picture(kelvara::assets::app_icon_png)); }
-
-QPixmap settings_background() { return png_picture(kelvara::assets::settings_background_png); }
-
-QPixmap maker_background() { return png_picture(kelvara::assets::maker_background_png); }
-
-QPixmap busy_frame(int index) {
-    using namespace kelvara::assets;
-    constexpr const std::span<const unsigned char>* kFrames[kBusyFrameCount] = {&busy_00_png, &busy_01_png, &busy_02_png,
-                                                                                &busy_03_png, &busy_04_png};
-    return png_picture(*kFrames[index % kBusyFrameCount]);
+QIcon app_icon() {
+    QIcon icon;
+    for (int scale = 1; scale <= board::kMaxScale; ++scale) {
+        const Bytes png = kelvara::assets::find(scaled_file_name("app_icon.png", scale));
+        QPixmap picture;
+        picture.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG");
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
-QPixmap progress_empty() { return png_picture(kelvara::assets::progress_empty_png); }
+QPixmap settings_background() { return skin_picture("settings_background.png"); }
 
-QPixmap progress_fill() { return png_picture(kelvara::assets::progress_fill_png); }
+QPixmap maker_background() { return skin_picture("maker_background.png"); }
 
-QPixmap progress_end() { return png_picture(kelvara::assets::progress_end_png); }
+QPixmap busy_frame(int index) {
+    const std::string name = "busy_0" + std::to_string(index % kBusyFrameCount) + ".png";
+    return skin_picture(name);
+}
+
+QPixmap progress_empty() { return skin_picture("progress_empty.png"); }
+
+QPixmap progress_fill() { return skin_picture("progress_fill.png"); }
+
+QPixmap progress_end() { return skin_picture("progress_end.png"); }
 
 }  // namespace kelvara

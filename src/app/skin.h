@@ -1,5 +1,6 @@
 #pragma once
-// The pictures of the main window, compiled into the program.
+// The pictures of the main window, compiled into the program. Each is the one drawn for
+// the densest screen (picture_scale), marked with its device pixel ratio.
 
 #include <QColor>
 #include <QFont>

@@ -6,6 +6,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "kelvara_version.h"
 
 namespace {
 
@@ -16,7 +17,9 @@ constexpr const char* kUsage =
     "  bmp FILE [--move N] [--flip] [-o OUT]\n"
     "                        the board picture after move N (0: the start), as the snapshot saves it\n"
     "  gif FILE... [-o DIR] [--from-move N] [--delay CS] [--flip] [--title T] [--author A] [--jobs N]\n"
-    "                        the animation of each record, as the make command writes it\n";
+    "                        the animation of each record, as the make command writes it\n"
+    "  --help                show this help and exit\n"
+    "  --version             show the version and exit\n";
 
 }  // namespace
 
@@ -33,7 +36,11 @@ int main(int argc, char** argv) {
     if (args.command == "text") return text_command(args);
     if (args.command == "bmp") return bmp_command(args);
     if (args.command == "gif") return gif_command(args);
-    if (args.command == "--help" || args.command == "help") {
+    if (args.command == "--version") {
+        std::cout << "kelvara-cli " << kelvara::kVersion << '\n';
+        return 0;
+    }
+    if (args.command == "--help" || args.command == "-h" || args.command == "help") {
         std::cout << kUsage;
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "view/board_commands.h"
 
 #include "view/board_geometry.h"
+#include "view/board_session.h"
 
 namespace kelvara {
 
@@ -26,6 +27,24 @@ std::vector<std::uint8_t> take_board_picture(BoardView& view) {
     auto bytes = view.canvas().capture_bmp(0, 0, board::kWidth * s, board::kSnapshotHeight * s);
     view.set_counter_and_author_visible(true);
     return bytes;
+}
+
+}  // namespace kelvara
+
+namespace kelvara {
+
+std::vector<std::uint8_t> take_board_picture(const GameRecord& game, int selected_move, int scale) {
+    BoardSession fresh(scale);
+    fresh.game = game;
+    fresh.game.making = 0;  // the position as it stands, not put back to the start
+    fresh.view.show_file_labels(game.flip_state);
+    fresh.view.redraw_board(fresh.game);
+    fresh.view.show_title(fresh.game.title);
+    if (selected_move >= 0 && selected_move < static_cast<int>(game.moves.size())) {
+        const MoveRecord& m = game.moves[selected_move];
+        fresh.view.show_move_markers(game.flip_state, m.from_column, m.from_row, m.to_column, m.to_row);
+    }
+    return take_board_picture(fresh.view);
 }
 
 }  // namespace kelvara

@@ -20,5 +20,8 @@ bool turn_board(GameRecord& game, const MoveList& list, BoardView& view);
 // bytes at scale 1), without the move counter and the author line. The display is not
 // refreshed: it never shows them hidden.
 std::vector<std::uint8_t> take_board_picture(BoardView& view);
+// The same picture of a game drawn afresh at another scale: its position, the markers of
+// the selected move (-1: none), its title and file labels, as a view would show them.
+std::vector<std::uint8_t> take_board_picture(const GameRecord& game, int selected_move, int scale);
 
 }  // namespace kelvara

@@ -10,12 +10,15 @@
 #include <fstream>
 
 #include "app/board_display.h"
+#include "app/display_scale.h"
 #include "view/view_fixture.h"
 
 namespace kelvara::test {
 
 void GuiTest::start() {
-    app = std::make_unique<KelvaraApp>(dir.path() / "rcanim.ini", [this] { return animation_folder(); });
+    // As the program starts: the board at the scale of the screen's density.
+    app = std::make_unique<KelvaraApp>(dir.path() / "rcanim.ini", [this] { return animation_folder(); },
+                                       picture_scale());
     window = std::make_unique<MainWindow>(*app, messages, dialogs);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -65,7 +68,8 @@ void GuiTest::with_modal(const std::function<void()>& command, const std::functi
 }
 
 QImage GuiTest::expected_board(int selected) const {
-    return to_qimage(fresh_picture(app->session().game, selected));
+    const int scale = app->session().view.scale();
+    return to_qimage(fresh_picture(app->session().game, selected, scale), scale);
 }
 
 QImage GuiTest::shown_board() const { return control<BoardDisplay>(u"动画框2")->picture(); }

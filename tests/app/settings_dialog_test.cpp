@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -39,6 +40,8 @@ const Place kPlaces[] = {
     {u"标签5", {18, 126, 144, 20}, u"制作动画时每帧图间隔："},
     {u"编辑框_帧延时", {168, 125, 30, 18}, nullptr},
     {u"标签6", {226, 126, 24, 20}, u"秒"},
+    {u"标签11", {16, 151, 60, 18}, u"显示大小："},
+    {u"组合框_显示大小", {78, 150, 56, 18}, nullptr},
     {u"图形按钮_确定", {183, 150, 32, 18}, nullptr},
     {u"图形按钮_取消", {226, 150, 32, 18}, nullptr},
 };
@@ -169,6 +172,34 @@ TEST_F(SettingsDialogTest, TitleAndAuthorAreCutAtWholeCharactersAfterAWarning) {
     EXPECT_EQ(app->settings().author, G("ab名名名名名名名名名名"));
 }
 
+TEST_F(SettingsDialogTest, DisplaySizeIsStoredAndTakesEffectAtTheNextStart) {
+    std::ofstream(dir.path() / "rcanim.ini", std::ios::binary) << G("[设置]\r\n显示大小=150\r\n");
+    start();
+    EXPECT_EQ(app->started_display_size(), 150);
+    auto choose = [](QWidget* dialog, const QString& text) {
+        auto* sizes = in<QComboBox>(dialog, u"组合框_显示大小");
+        ASSERT_NE(sizes, nullptr);
+        ASSERT_EQ(sizes->count(), 3);
+        EXPECT_EQ(sizes->itemText(0), "100 %");
+        EXPECT_EQ(sizes->itemText(2), "200 %");
+        sizes->setCurrentIndex(sizes->findText(text));
+    };
+    in_dialog([](QWidget* dialog) { EXPECT_EQ(in<QComboBox>(dialog, u"组合框_显示大小")->currentText(), "150 %"); });
+    EXPECT_EQ(message_count(), 0);  // unchanged: nothing to say
+
+    in_dialog([&](QWidget* dialog) { choose(dialog, "200 %"); });
+    EXPECT_EQ(app->settings().display_size, 200);
+    EXPECT_NE(test::read_file(settings_path()).find(G("显示大小=200\r\n")), std::string::npos);
+    ASSERT_EQ(message_count(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("新的显示大小将在下次启动时生效。"));
+    EXPECT_EQ(messages.shown[0].caption, QStringLiteral("提示"));
+
+    // Back to the size the program runs at: stored, and nothing to wait for.
+    in_dialog([&](QWidget* dialog) { choose(dialog, "150 %"); });
+    EXPECT_EQ(load_settings(settings_path()).display_size, 150);
+    EXPECT_EQ(message_count(), 1);
+}
+
 TEST_F(SettingsDialogTest, TitleIsRefusedBeforeARecordIsOpen) {
     start();
     const QImage before = shown_board();
@@ -200,7 +231,7 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
         box(dialog, u"编辑框_动画标题")->setText(QStringLiteral("新标题"));
     });
     EXPECT_EQ(test::read_file(settings_path()),
-              G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n"));
+              G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n显示大小=100\r\n"));
     const Settings& s = app->settings();
     EXPECT_FALSE(s.sound_effects);
     EXPECT_TRUE(s.start_at_selected_move);

@@ -50,7 +50,7 @@ TEST(LoadSettings, DelaysAndAuthor) {
     EXPECT_EQ(odd.frame_delay, 0);    // no digits
 }
 
-TEST(SaveSettings, NewFileHoldsTheFiveKeysInOrder) {
+TEST(SaveSettings, NewFileHoldsTheSixKeysInOrder) {
     test::TempDir dir;
     const auto path = dir.path() / "sub" / "rcanim.ini";  // the folder is created
     Settings s;
@@ -59,9 +59,10 @@ TEST(SaveSettings, NewFileHoldsTheFiveKeysInOrder) {
     s.frame_delay = 30;
     s.author = G("象棋迷");
     s.start_at_selected_move = true;  // never stored
+    s.display_size = 150;
     ASSERT_TRUE(save_settings(s, path));
-    EXPECT_EQ(test::read_file(path),
-              G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n"));
+    EXPECT_EQ(test::read_file(path), G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n"
+                                       "显示大小=150\r\n"));
 
     const auto back = load_settings(path);
     EXPECT_EQ(back.sound_effects, s.sound_effects);
@@ -69,6 +70,7 @@ TEST(SaveSettings, NewFileHoldsTheFiveKeysInOrder) {
     EXPECT_EQ(back.demo_delay, s.demo_delay);
     EXPECT_EQ(back.frame_delay, s.frame_delay);
     EXPECT_EQ(back.author, s.author);
+    EXPECT_EQ(back.display_size, 150);
 }
 
 TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
@@ -84,8 +86,26 @@ TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
     ASSERT_TRUE(save_settings(s, path));
     EXPECT_EQ(test::U(test::read_file(path)),
               head + "[设置]\r\n使用音效=真\r\nColour=Red\r\n演示延时=1000\r\n使用背乐=假\r\n帧延时=55\r\n动画作者=\r\n" +
-                  tail);
+                  "显示大小=100\r\n" + tail);
     EXPECT_EQ(load_settings(path).frame_delay, 55);
+}
+
+TEST(DisplaySize, OnlyTheOfferedSizesAreTaken) {
+    EXPECT_EQ(from_text("[设置]\r\n").display_size, 100);
+    EXPECT_EQ(from_text("[设置]\r\n显示大小=150\r\n").display_size, 150);
+    EXPECT_EQ(from_text("[设置]\r\n显示大小= 200 \r\n").display_size, 200);
+    // A size the program does not offer, or a text that is no size at all, is the default.
+    for (const char* odd : {"175", "0", "-150", "150%", "abc", "", "99999999999999999999", "１５０"})
+        EXPECT_EQ(from_text(std::string("[设置]\r\n显示大小=") + odd + "\r\n").display_size, 100) << odd;
+
+    // A size that is not offered is never stored either.
+    ProfileFile file;
+    Settings s;
+    s.display_size = 333;
+    ASSERT_TRUE(save_settings(s, file));
+    EXPECT_EQ(load_settings(file).display_size, 100);
+    EXPECT_EQ(offered_display_size(200), 200);
+    EXPECT_EQ(offered_display_size(120), 100);
 }
 
 TEST(SaveSettings, FailureLeavesNothingHalfWritten) {

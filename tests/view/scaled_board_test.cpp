@@ -129,6 +129,22 @@ TEST_P(ScaledBoard, SnapshotIsTheScaledTop320Rows) {
     EXPECT_TRUE(b.canvas.visible(kCounterSprite));  // shown again afterwards
 }
 
+// The desktop program shows a scaled board but saves the scale-1 picture, drawn afresh
+// from the game: it must be the picture a scale-1 view of the same game gives.
+TEST_P(ScaledBoard, PictureDrawnAfreshAtScaleOneIsTheScaleOneViewsOwn) {
+    const int s = GetParam();
+    BoardSession one, scaled(s);
+    for (BoardSession* b : {&one, &scaled}) {
+        test::load_pgn(*b, std::string("[Event \"第一轮\"]\n") + test::kShortGame, 1);
+        b->list.select(5);
+        b->list.select(2);
+    }
+    const auto expected = take_board_picture(one.view);
+    EXPECT_EQ(take_board_picture(scaled.game, scaled.list.selection(), 1), expected);
+    EXPECT_EQ(take_board_picture(one.game, one.list.selection(), 1), expected);
+    EXPECT_EQ(take_board_picture(scaled.game, scaled.list.selection(), s), take_board_picture(scaled.view));
+}
+
 INSTANTIATE_TEST_SUITE_P(TwoAndThree, ScaledBoard, ::testing::Values(2, 3));
 
 }  // namespace

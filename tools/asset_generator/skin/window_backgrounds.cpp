@@ -46,6 +46,7 @@ Image draw_settings_background(int scale) {
     const Box panel{kSeparator.left - 1, 24, kSeparator.width + 2, kHeight - 4 - 24};
     draw_wood_panel(image, panel);
     for (const Box& edit : kEditBoxes) draw_well(image, edit);
+    draw_well(image, kDisplaySizeBox);
     fill_rect(image, kSeparator.left, kSeparatorTop, kSeparator.right(), kSeparatorTop, kWoodDeep);
     fill_rect(image, kSeparator.left, kSeparatorTop + 1, kSeparator.right(), kSeparatorTop + 1, kGoldDark);
     // The brass guards go over the panel's lower corners.

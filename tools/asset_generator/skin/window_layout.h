@@ -55,6 +55,8 @@ inline constexpr Box kTitleEdit{78, 72, 184, 18};
 inline constexpr Box kDemoDelayEdit{168, 101, 30, 18};
 inline constexpr Box kFrameDelayEdit{168, 125, 30, 18};
 inline constexpr Box kEditBoxes[] = {kAuthorEdit, kTitleEdit, kDemoDelayEdit, kFrameDelayEdit};
+// The display size's drop-down list sits in a well of its own, left of the buttons.
+inline constexpr Box kDisplaySizeBox{78, 150, 56, 18};
 
 inline constexpr ButtonPlace kButtons[] = {
     {"dialog_close", {254, 3, 16, 15}},

@@ -67,7 +67,8 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
                             {U"自动演示时每着棋间隔：", 16, 106},
                             {U"秒", 226, 106},
                             {U"制作动画时每帧图间隔：", 18, 130},
-                            {U"秒", 226, 130}};
+                            {U"秒", 226, 130},
+                            {U"显示大小：", 16, 154}};
     for (const Label& l : labels) text(image.image, font, l.text, l.left, l.top, kLabelText);
     // Check boxes as a plain style draws them: a cream square, two of them ticked.
     const int boxes[][2] = {{16, 28}, {166, 28}, {16, 50}};
@@ -83,6 +84,9 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
         fill_rect(image, e.left, e.top, e.right(), e.bottom(), kEditFill);
         text(image.image, font, contents[i], e.left + 2, e.top + 3, kEditText);
     }
+    fill_rect(image, kDisplaySizeBox.left, kDisplaySizeBox.top, kDisplaySizeBox.right(), kDisplaySizeBox.bottom(),
+              kEditFill);
+    text(image.image, font, U"100 %", kDisplaySizeBox.left + 2, kDisplaySizeBox.top + 3, kEditText);
     place_buttons(image.image, skin, kButtons);
     return std::move(image.image);
 }
