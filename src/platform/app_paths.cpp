@@ -23,6 +23,14 @@ bool is_writable_dir(const std::filesystem::path& dir) {
     return !dir.empty() && std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
 }
 
+// A portable copy keeps its files beside itself; the folder a package installed the
+// program into never does, even where it is writable (root running /usr/bin/kelvara).
+bool is_installed_dir(const std::filesystem::path& exe_dir) {
+    std::error_code ec;
+    const auto installed = std::filesystem::path(installed_bin_dir());
+    return !installed.empty() && std::filesystem::equivalent(exe_dir, installed, ec);
+}
+
 bool is_dir(const std::filesystem::path& dir) {
     std::error_code ec;
     return !dir.empty() && std::filesystem::is_directory(dir, ec);
@@ -69,6 +77,14 @@ std::filesystem::path xdg_pictures_dir() {
 
 }  // namespace
 
+const char* installed_bin_dir() {
+#ifdef KELVARA_INSTALL_BINDIR
+    return KELVARA_INSTALL_BINDIR;
+#else
+    return "";
+#endif
+}
+
 std::filesystem::path executable_dir() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -76,12 +92,12 @@ std::filesystem::path executable_dir() {
 }
 
 std::filesystem::path settings_file_path(const std::filesystem::path& exe_dir) {
-    if (is_writable_dir(exe_dir)) return exe_dir / kSettingsFileName;
+    if (!is_installed_dir(exe_dir) && is_writable_dir(exe_dir)) return exe_dir / kSettingsFileName;
     return config_home() / kAppFolderName / kSettingsFileName;
 }
 
 std::filesystem::path output_folder(const std::filesystem::path& exe_dir) {
-    if (!exe_dir.empty()) {
+    if (!exe_dir.empty() && !is_installed_dir(exe_dir)) {
         const auto beside = exe_dir / kOutputFolderName;
         if (is_writable_dir(beside) || is_writable_dir(exe_dir)) return beside;
     }

@@ -55,6 +55,19 @@ TEST_F(AppPaths, WritableExecutableFolderKeepsEverythingBesideIt) {
     EXPECT_EQ(output_folder(exe), exe / kOutput);
 }
 
+TEST_F(AppPaths, TheInstalledProgramsFolderIsNeverAPortableCopy) {
+    // Root may write to /usr/bin, but a package's programs keep the user's files in the
+    // user's folders, not among the system's programs.
+    const fs::path installed = installed_bin_dir();
+    ASSERT_FALSE(installed.empty());
+    ASSERT_TRUE(installed.is_absolute());
+    if (!fs::is_directory(installed)) GTEST_SKIP() << installed << " does not exist here";
+    EXPECT_EQ(settings_file_path(installed), home / ".config" / "kelvara" / "rcanim.ini");
+    EXPECT_EQ(output_folder(installed), home / kOutput);
+    // The same folder spelt another way is still that folder.
+    EXPECT_EQ(settings_file_path(installed / "."), home / ".config" / "kelvara" / "rcanim.ini");
+}
+
 TEST_F(AppPaths, UnwritableExecutableFolderUsesTheUsersFolders) {
     // A folder that does not exist stands for one we may not write: permission bits do
     // not stop root, who runs the tests on CI.

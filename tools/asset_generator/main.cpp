@@ -2,6 +2,7 @@
 // into the program.
 //   kelvara-asset-generator FOLDER            writes every asset into FOLDER
 //   kelvara-asset-generator --preview FOLDER  writes preview pictures of the assets together
+//   kelvara-asset-generator --icons FOLDER    writes the icons for the desktop's icon theme
 // The same font gives the same bytes on every run.
 
 #include <exception>
@@ -16,6 +17,7 @@
 #include "preview.h"
 #include "raster/surface.h"
 #include "skin/skin_pictures.h"
+#include "skin/theme_icons.h"
 #include "sound/piece_sounds.h"
 #include "tune/background_tune.h"
 
@@ -23,9 +25,12 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: kelvara-asset-generator FOLDER\n"
-    "       kelvara-asset-generator --preview FOLDER\n";
+    "       kelvara-asset-generator --preview FOLDER\n"
+    "       kelvara-asset-generator --icons FOLDER\n";
 
-int run(const std::string& folder_name, bool preview) {
+enum class Output { Assets, Preview, Icons };
+
+int run(const std::string& folder_name, Output output) {
     using namespace kelvara;
     const auto font_file = Font::find_song();
     if (!font_file) {
@@ -39,11 +44,15 @@ int run(const std::string& folder_name, bool preview) {
         return 1;
     }
     const generator::AssetFolder folder(folder_name);
+    if (output == Output::Icons) {
+        generator::skin::write_theme_icons(*font, folder);
+        return 0;
+    }
     const generator::BoardPictures board = generator::draw_board_pictures(*font);
     const generator::PiecePictures pieces = generator::draw_piece_pictures(*font);
     const generator::Palette palette = generator::derive_animation_palette(board, pieces, *font);
     const generator::skin::SkinPictures skin = generator::skin::draw_skin_pictures(*font);
-    if (preview) {
+    if (output == Output::Preview) {
         generator::write_preview(board, pieces, palette, skin, *font, folder);
         return 0;
     }
@@ -66,13 +75,17 @@ int run(const std::string& folder_name, bool preview) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool preview = argc == 3 && std::string(argv[1]) == "--preview";
-    if (!(argc == 2 || preview) || std::string(argv[1]).starts_with("-") != preview) {
+    Output output = Output::Assets;
+    if (argc == 3 && std::string(argv[1]) == "--preview")
+        output = Output::Preview;
+    else if (argc == 3 && std::string(argv[1]) == "--icons")
+        output = Output::Icons;
+    else if (argc != 2 || std::string(argv[1]).starts_with("-")) {
         std::cerr << kUsage;
         return 2;
     }
     try {
-        return run(argv[argc - 1], preview);
+        return run(argv[argc - 1], output);
     } catch (const std::exception& e) {
         std::cerr << "kelvara-asset-generator: " << e.what() << "\n";
         return 1;
