@@ -160,6 +160,7 @@ void SettingsDialog::create_controls() {
     colours.setColor(QPalette::Button, kEditFill);
     colours.setColor(QPalette::Text, kEditText);
     colours.setColor(QPalette::ButtonText, kEditText);
+    colours.setColor(QPalette::WindowText, kEditText);
     display_size_->setPalette(colours);
     for (int size : kDisplaySizes) display_size_->addItem(QStringLiteral("%1 %").arg(size), size);
     demo_delay_->on_step([this](int direction) { step(demo_delay_, direction); });

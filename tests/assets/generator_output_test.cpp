@@ -39,6 +39,25 @@ TEST(AssetGenerator, RedrawsTheCommittedAssetsExactly) {
             << name << " differs from the committed file: run the regenerate-assets target and commit assets/";
 }
 
+// The icons installed into the desktop's theme are the generator's too.
+TEST(AssetGenerator, RedrawsTheCommittedThemeIconsExactly) {
+    if (!Font::find_song()) GTEST_SKIP() << "AR PL UMing is not installed: the generator cannot draw";
+    test::TempDir out;
+    const std::string command =
+        std::string("\"") + KELVARA_ASSET_GENERATOR + "\" --icons \"" + out.path().string() + "\"";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::filesystem::path committed = KELVARA_ICONS_DIR;
+    int icons = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(out.path())) {
+        if (!entry.is_regular_file()) continue;
+        ++icons;
+        const auto relative = std::filesystem::relative(entry.path(), out.path());
+        EXPECT_EQ(test::read_file(entry.path()), test::read_file(committed / relative))
+            << relative << " differs from the committed file: run the regenerate-assets target and commit data/icons/";
+    }
+    EXPECT_EQ(icons, 14);  // the application's and the records' at seven sizes
+}
+
 #else
 
 TEST(AssetGenerator, RedrawsTheCommittedAssetsExactly) { GTEST_SKIP() << "built without the developer tools"; }
