@@ -151,16 +151,10 @@ void SettingsDialog::create_controls() {
     title_ = edit_box<QLineEdit>(this, kTitleBox);
     demo_delay_ = edit_box<SpinEdit>(this, kDemoDelayBox);
     frame_delay_ = edit_box<SpinEdit>(this, kFrameDelayBox);
-    display_size_ = new QComboBox(this);
-    put(display_size_, kDisplaySizeBox);
-    display_size_->setFrame(false);  // the background's well frames it
-    display_size_->setFont(text_font());
-    QPalette colours = display_size_->palette();
-    colours.setColor(QPalette::Base, kEditFill);
+    display_size_ = edit_box<QComboBox>(this, kDisplaySizeBox);
+    QPalette colours = display_size_->palette();  // a closed list is drawn as a button
     colours.setColor(QPalette::Button, kEditFill);
-    colours.setColor(QPalette::Text, kEditText);
     colours.setColor(QPalette::ButtonText, kEditText);
-    colours.setColor(QPalette::WindowText, kEditText);
     display_size_->setPalette(colours);
     for (int size : kDisplaySizes) display_size_->addItem(QStringLiteral("%1 %").arg(size), size);
     demo_delay_->on_step([this](int direction) { step(demo_delay_, direction); });
