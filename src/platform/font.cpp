@@ -122,22 +122,19 @@ TextMask Font::render(std::u32string_view text, int pixel_height, Weight weight)
     return mask;
 }
 
-TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
-    TextMask mask;
-    mask.width = mask.height = box_size;
-    mask.coverage.assign(static_cast<std::size_t>(box_size) * box_size, 0);
+bool Font::load_centred(char32_t ch, int box_size, Weight weight) const {
     FT_Face face = impl_->face;
     // Scale by the glyph's outline box so that every character fills the box alike;
     // embedded bitmaps are skipped so that the outline is always used.
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(box_size)) != 0) return mask;
-    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return mask;
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(box_size)) != 0) return false;
+    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return false;
     FT_BBox box;
     FT_Outline_Get_CBox(&face->glyph->outline, &box);
     const double extent = std::max(box.xMax - box.xMin, box.yMax - box.yMin) / 64.0;
-    if (extent <= 0) return mask;
+    if (extent <= 0) return false;
     const int size = std::max(1, static_cast<int>(std::lround(box_size * box_size / extent)));
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(size));
-    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return mask;
+    if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0) return false;
     FT_GlyphSlot slot = face->glyph;
     if (weight == Weight::Bold)
         FT_Outline_Embolden(&slot->outline, static_cast<FT_Pos>(std::lround(size * 64 * kBoldStrength)));
@@ -146,9 +143,51 @@ TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
     const FT_Pos dx = static_cast<FT_Pos>(std::lround((box_size * 64 - (box.xMax - box.xMin)) / 2.0)) - box.xMin;
     const FT_Pos dy = static_cast<FT_Pos>(std::lround((box_size * 64 - (box.yMax - box.yMin)) / 2.0)) - box.yMin;
     FT_Outline_Translate(&slot->outline, dx, dy);
+    return true;
+}
+
+TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
+    TextMask mask;
+    mask.width = mask.height = box_size;
+    mask.coverage.assign(static_cast<std::size_t>(box_size) * box_size, 0);
+    if (!load_centred(ch, box_size, weight)) return mask;
+    FT_GlyphSlot slot = impl_->face->glyph;
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return mask;
     blit(slot->bitmap, mask, slot->bitmap_left, box_size - slot->bitmap_top);
     return mask;
+}
+
+std::vector<OutlineStep> Font::outline_centred(char32_t ch, int box_size, Weight weight) const {
+    struct Steps {
+        std::vector<OutlineStep> steps;
+        double box;
+        // 26.6 units with y up from the box's bottom, to pixels with y down.
+        OutlineStep::Point at(const FT_Vector* v) const { return {v->x / 64.0, box - v->y / 64.0}; }
+    } out{{}, static_cast<double>(box_size)};
+    if (!load_centred(ch, box_size, weight)) return {};
+    FT_Outline_Funcs funcs{};
+    funcs.move_to = [](const FT_Vector* to, void* user) {
+        auto* o = static_cast<Steps*>(user);
+        o->steps.push_back({OutlineStep::Kind::Move, o->at(to)});
+        return 0;
+    };
+    funcs.line_to = [](const FT_Vector* to, void* user) {
+        auto* o = static_cast<Steps*>(user);
+        o->steps.push_back({OutlineStep::Kind::Line, o->at(to)});
+        return 0;
+    };
+    funcs.conic_to = [](const FT_Vector* control, const FT_Vector* to, void* user) {
+        auto* o = static_cast<Steps*>(user);
+        o->steps.push_back({OutlineStep::Kind::Quadratic, o->at(to), o->at(control)});
+        return 0;
+    };
+    funcs.cubic_to = [](const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to, void* user) {
+        auto* o = static_cast<Steps*>(user);
+        o->steps.push_back({OutlineStep::Kind::Cubic, o->at(to), o->at(control1), o->at(control2)});
+        return 0;
+    };
+    if (FT_Outline_Decompose(&impl_->face->glyph->outline, &funcs, &out) != 0) return {};
+    return out.steps;
 }
 
 }  // namespace kelvara

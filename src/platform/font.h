@@ -24,6 +24,20 @@ struct TextMask {
 
 enum class Weight { Normal = 400, Bold = 700 };
 
+// One step along a glyph's outline, for vector pictures: a move or a line to `to`, or a
+// quadratic or cubic curve through the control points. Pixels, y downwards.
+struct OutlineStep {
+    enum class Kind { Move, Line, Quadratic, Cubic };
+    struct Point {
+        double x;
+        double y;
+    };
+    Kind kind;
+    Point to;
+    Point control1{};  // Quadratic and Cubic
+    Point control2{};  // Cubic
+};
+
 class Font {
 public:
     // The file of the first installed font that matches family (fontconfig pattern), or
@@ -45,9 +59,15 @@ public:
     // A single character scaled so that its outline fills box_size pixels, centred:
     // large glyphs for pictures such as the piece discs.
     TextMask render_centred(char32_t ch, int box_size, Weight weight) const;
+    // The outline that render_centred fills, in the same box; empty when the font has
+    // no outline for the character.
+    std::vector<OutlineStep> outline_centred(char32_t ch, int box_size, Weight weight) const;
 
 private:
     Font() = default;
+    // Loads the character's outline into the glyph slot, scaled and centred as
+    // render_centred draws it; false when there is none.
+    bool load_centred(char32_t ch, int box_size, Weight weight) const;
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
