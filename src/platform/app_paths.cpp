@@ -17,18 +17,22 @@ namespace {
 constexpr const char* kSettingsFileName = "rcanim.ini";
 constexpr const char* kOutputFolderName = "棋谱动画";
 constexpr const char* kAppFolderName = "kelvara";
+constexpr const char* kDesktopEntryName = "kelvara.desktop";
 
 bool is_writable_dir(const std::filesystem::path& dir) {
     std::error_code ec;
     return !dir.empty() && std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
 }
 
-// A portable copy keeps its files beside itself; the folder a package installed the
-// program into never does, even where it is writable (root running /usr/bin/kelvara).
+// A portable copy keeps its files beside itself; an installed program never does, even
+// where its folder is writable (root running /usr/bin/kelvara, an install into ~/.local).
+// Installed is the build's own bin folder, or any bin folder with the desktop entry
+// installed beside it.
 bool is_installed_dir(const std::filesystem::path& exe_dir) {
     std::error_code ec;
     const auto installed = std::filesystem::path(installed_bin_dir());
-    return !installed.empty() && std::filesystem::equivalent(exe_dir, installed, ec);
+    if (!installed.empty() && std::filesystem::equivalent(exe_dir, installed, ec)) return true;
+    return std::filesystem::exists(exe_dir.parent_path() / "share" / "applications" / kDesktopEntryName, ec);
 }
 
 bool is_dir(const std::filesystem::path& dir) {

@@ -68,6 +68,17 @@ TEST_F(AppPaths, TheInstalledProgramsFolderIsNeverAPortableCopy) {
     EXPECT_EQ(settings_file_path(installed / "."), home / ".config" / "kelvara" / "rcanim.ini");
 }
 
+TEST_F(AppPaths, AnInstallUnderAnyPrefixIsNoPortableCopy) {
+    // cmake --install --prefix ~/.local: a writable bin folder with the desktop entry beside it.
+    const auto prefix = home / ".local";
+    fs::create_directories(prefix / "bin");
+    EXPECT_EQ(settings_file_path(prefix / "bin"), prefix / "bin" / "rcanim.ini");  // not installed yet
+    fs::create_directories(prefix / "share" / "applications");
+    std::ofstream(prefix / "share" / "applications" / "kelvara.desktop") << "[Desktop Entry]\n";
+    EXPECT_EQ(settings_file_path(prefix / "bin"), home / ".config" / "kelvara" / "rcanim.ini");
+    EXPECT_EQ(output_folder(prefix / "bin"), home / kOutput);
+}
+
 TEST_F(AppPaths, UnwritableExecutableFolderUsesTheUsersFolders) {
     // A folder that does not exist stands for one we may not write: permission bits do
     // not stop root, who runs the tests on CI.
