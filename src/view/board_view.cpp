@@ -91,15 +91,10 @@ void BoardView::place_piece_sprite(PieceCode code, int column, int row) {
     const Point p = square_origin(row, column);
     const int id = canvas_.create_sprite(p.x, p.y, true);
     piece_sprites_.push_back(id);
-    canvas_.set_picture(id, scaled_piece_picture(code));
+    canvas_.set_picture(id, piece_picture(code));
 }
 
-std::span<const std::uint8_t> BoardView::piece_picture(int code) {
-    if (!is_piece(code)) return {};
-    return picture(kPieceFiles[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))], 1);
-}
-
-std::span<const std::uint8_t> BoardView::scaled_piece_picture(int code) const {
+std::span<const std::uint8_t> BoardView::piece_picture(int code) const {
     if (!is_piece(code)) return {};
     return pictures_.pieces[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))];
 }

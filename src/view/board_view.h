@@ -34,10 +34,8 @@ public:
     // made, the board position is first put back to the start of the game.
     void redraw_board(GameRecord& game);
     void place_piece_sprite(PieceCode code, int column, int row);
-    // The embedded picture of a piece code at scale 1; empty for any other code.
-    static std::span<const std::uint8_t> piece_picture(int code);
-    // The same at this view's scale.
-    std::span<const std::uint8_t> scaled_piece_picture(int code) const;
+    // The embedded picture of a piece code at this view's scale; empty for any other code.
+    std::span<const std::uint8_t> piece_picture(int code) const;
 
     // Markers on the from and to squares of a move, given in record squares.
     void show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row);
