@@ -113,6 +113,8 @@ bool GifWriter::finish() {
     return closed && impl_->flush() && impl_->file.commit(AtomicFileWriter::Durability::Unsynced);
 }
 
+const FileError& GifWriter::file_error() const { return impl_->file.error(); }
+
 std::optional<Palette> palette_from_gif(std::span<const std::uint8_t> gif_bytes) {
     GifMemory memory{gif_bytes};
     int error = 0;

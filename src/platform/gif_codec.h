@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 
+#include "platform/file_error.h"
 #include "platform/palette.h"
 #include "platform/rect.h"
 
@@ -32,6 +33,8 @@ public:
     bool add_picture(std::span<const std::uint8_t> indices, const Rect& rect, int delay, int transparent_index);
     // The trailer, then the file is moved into place. False when anything failed.
     bool finish();
+    // Why the file could not be created or written, after a failure.
+    const FileError& file_error() const;
 
     struct Impl;  // giflib's state and the output file
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <vector>
 
@@ -100,16 +101,96 @@ TEST(AtomicFileWriter, StreamsAndAppearsOnlyOnCommit) {
         EXPECT_FALSE(writer.commit());  // once only
     }
     EXPECT_EQ(test::read_file(path), "GIF89a;");
-    {
-        AtomicFileWriter abandoned;
-        ASSERT_TRUE(abandoned.open(path));
-        ASSERT_TRUE(abandoned.write("half"));
-        AtomicFileWriter moved = std::move(abandoned);
-        EXPECT_FALSE(abandoned.write("x"));
-        EXPECT_EQ(entries(dir.path()).size(), 2u);
+    for (auto temporary : {AtomicFileWriter::Temporary::Unnamed, AtomicFileWriter::Temporary::Named}) {
+        {
+            AtomicFileWriter abandoned;
+            ASSERT_TRUE(abandoned.open(path, temporary));
+            ASSERT_TRUE(abandoned.write("half"));
+            AtomicFileWriter moved = std::move(abandoned);
+            EXPECT_FALSE(abandoned.write("x"));
+            // Until it is complete, the file being written has no name at all.
+            EXPECT_EQ(entries(dir.path()).size(), temporary == AtomicFileWriter::Temporary::Unnamed ? 1u : 2u);
+        }
+        EXPECT_EQ(test::read_file(path), "GIF89a;");
+        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"stream.gif"});
     }
-    EXPECT_EQ(test::read_file(path), "GIF89a;");
-    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"stream.gif"});
+}
+
+// The user protected the file: a write must fail and say so, not replace it by rename.
+TEST(AtomicWrite, AFileTheUserMayNotWriteIsNotReplaced) {
+    test::TempDir dir;
+    const auto path = dir.path() / "kept.gif";
+    write_bytes(path, "protected");
+    ::chmod(path.c_str(), 0444);
+    test::give_to_ordinary_user(dir.path());
+    test::give_to_ordinary_user(path);
+    EXPECT_TRUE(test::run_as_ordinary_user([&] {
+        FileError error;
+        return !write_file_atomically(path, "new", &error) && error.kind == FileError::Kind::System &&
+               error.error_number == EACCES && english_reason(error) == "Permission denied";
+    }));
+    EXPECT_EQ(test::read_file(path), "protected");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"kept.gif"});
+
+    // A file the user may write is replaced, and stays theirs.
+    ::chmod(path.c_str(), 0644);
+    EXPECT_TRUE(test::run_as_ordinary_user([&] { return write_file_atomically(path, "new"); }));
+    EXPECT_EQ(test::read_file(path), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(mode_of(path), 0644u);
+    if (::geteuid() == 0) {
+        // Root replacing another user's file gives it back to that user.
+        const uid_t owner = st.st_uid;
+        ASSERT_TRUE(write_file_atomically(path, "by root"));
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, owner);
+    }
+}
+
+TEST(AtomicWrite, ASymbolicLinkIsWrittenThroughAndStays) {
+    test::TempDir dir;
+    fs::create_directory(dir.path() / "real");
+    fs::create_directory(dir.path() / "links");
+    write_bytes(dir.path() / "real" / "anim.gif", "old");
+    fs::create_symlink("../real/anim.gif", dir.path() / "links" / "anim.gif");
+    fs::create_symlink("anim.gif", dir.path() / "links" / "again.gif");  // a chain of two
+    ASSERT_TRUE(write_file_atomically(dir.path() / "links" / "again.gif", "new"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "links" / "anim.gif"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "links" / "again.gif"));
+    EXPECT_EQ(test::read_file(dir.path() / "real" / "anim.gif"), "new");
+    EXPECT_EQ(entries(dir.path() / "real"), std::vector<std::string>{"anim.gif"});
+    EXPECT_EQ(entries(dir.path() / "links"), (std::vector<std::string>{"again.gif", "anim.gif"}));
+
+    // A link to a file that does not exist yet creates the file.
+    fs::create_symlink("../real/later.gif", dir.path() / "links" / "later.gif");
+    ASSERT_TRUE(write_file_atomically(dir.path() / "links" / "later.gif", "made"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "links" / "later.gif"));
+    EXPECT_EQ(test::read_file(dir.path() / "real" / "later.gif"), "made");
+}
+
+TEST(AtomicWrite, OnlyARegularFileIsReplaced) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir.path() / "fifo").c_str(), 0600), 0);
+    FileError error;
+    EXPECT_FALSE(write_file_atomically(dir.path() / "fifo", "x", &error));
+    EXPECT_EQ(english_reason(error), "not a regular file");
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"fifo"});
+}
+
+// What a signal handler calls before the program ends: no named temporary file is left.
+TEST(AtomicFileWriter, PendingNamedTemporariesCanBeRemovedFromASignalHandler) {
+    test::TempDir dir;
+    AtomicFileWriter named, unnamed;
+    ASSERT_TRUE(named.open(dir.path() / "a.gif", AtomicFileWriter::Temporary::Named));
+    ASSERT_TRUE(unnamed.open(dir.path() / "b.gif"));
+    ASSERT_TRUE(named.write("half"));
+    EXPECT_EQ(entries(dir.path()).size(), 1u);
+    remove_pending_temporaries();
+    EXPECT_TRUE(entries(dir.path()).empty());
+    EXPECT_FALSE(named.commit());  // its file is gone
+    ASSERT_TRUE(unnamed.commit());
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"b.gif"});
 }
 
 TEST(ReadFile, ReadsRegularFilesWithinTheLimitOnly) {

@@ -1,6 +1,10 @@
 #include "support/test_support.h"
 
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,6 +41,31 @@ std::string read_file(const std::filesystem::path& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+}  // namespace
+
+bool run_as_ordinary_user(const std::function<bool()>& body) {
+    if (::geteuid() != 0) return body();
+    const pid_t child = ::fork();
+    if (child < 0) std::abort();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNoGroup) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0)
+        if (errno != EINTR) std::abort();
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void give_to_ordinary_user(const std::filesystem::path& path) {
+    if (::geteuid() == 0 && ::lchown(path.c_str(), kNobody, kNoGroup) != 0) std::abort();
 }
 
 TempDir::TempDir() {

@@ -2,6 +2,7 @@
 // Helpers shared by the tests: GBK text from UTF-8 literals, and the public corpus.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,13 @@ std::optional<std::filesystem::path> corpus_dir();
 std::vector<std::filesystem::path> corpus_files(std::string_view extension);
 
 std::string read_file(const std::filesystem::path& path);
+
+// Runs body as an ordinary user and returns what it returned: in this process when it is
+// not root, else in a child process that gives up root for the "nobody" account first,
+// since root may write any file. Files body works on belong to that user once they are
+// handed over with give_to_ordinary_user (which does nothing when not root).
+bool run_as_ordinary_user(const std::function<bool()>& body);
+void give_to_ordinary_user(const std::filesystem::path& path);
 
 // A fresh empty folder under the system's temporary folder, removed by its destructor.
 class TempDir {
