@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <cerrno>
 #include <system_error>
 #include <utility>
 
@@ -18,6 +19,7 @@ constexpr std::string_view kDemoDelay = "演示延时"_gbk;
 constexpr std::string_view kFrameDelay = "帧延时"_gbk;
 constexpr std::string_view kAuthor = "动画作者"_gbk;
 constexpr std::string_view kDisplaySize = "显示大小"_gbk;
+constexpr std::string_view kBoardTurned = "棋盘翻转"_gbk;
 constexpr std::string_view kTrue = "真"_gbk;
 constexpr std::string_view kFalse = "假"_gbk;
 
@@ -30,6 +32,25 @@ int display_size_from(std::string_view text) {
     return Settings{}.display_size;
 }
 
+// Whether the text starts with a number, as gbk::to_integer reads it: blanks, a sign, then
+// a digit in ASCII or in full width.
+bool starts_with_number(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && text[i] >= '0' && text[i] <= '9') return true;
+    return i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0xA3 &&
+           static_cast<unsigned char>(text[i + 1]) >= 0xB0 && static_cast<unsigned char>(text[i + 1]) <= 0xB9;
+}
+
+// The delay a file holds, or fallback for a text that is no number or a value out of
+// range, which the program could neither show nor use as it is.
+int delay_setting(const ProfileFile& file, std::string_view key, int fallback, const DelayRange& range) {
+    const std::string text = file.read(kSection, key, "");
+    const int value = gbk::to_integer(text);
+    return starts_with_number(text) && value >= range.lowest && value <= range.highest ? value : fallback;
+}
+
 }  // namespace
 
 int offered_display_size(int percent) {
@@ -38,18 +59,17 @@ int offered_display_size(int percent) {
     return Settings{}.display_size;
 }
 
-namespace {
-
-}  // namespace
-
 Settings load_settings(const ProfileFile& file) {
     Settings s;
     s.sound_effects = file.read(kSection, kSoundEffects, kTrue) == kTrue;
     s.background_music = file.read(kSection, kBackgroundMusic, kFalse) != kFalse;
-    s.demo_delay = gbk::to_integer(file.read(kSection, kDemoDelay, "1000"));
-    s.frame_delay = gbk::to_integer(file.read(kSection, kFrameDelay, "100"));
+    s.demo_delay = delay_setting(file, kDemoDelay, s.demo_delay, kDemoDelayRange);
+    s.frame_delay = delay_setting(file, kFrameDelay, s.frame_delay, kFrameDelayRange);
     s.author = file.read(kSection, kAuthor, "");
     s.display_size = display_size_from(file.read(kSection, kDisplaySize, ""));
+    // A line break could never be saved again: no author rather than settings that fail.
+    if (s.author.find_first_of("\r\n") != std::string::npos) s.author.clear();
+    s.board_turned = file.read(kSection, kBoardTurned, kFalse) == kTrue;
     return s;
 }
 
@@ -62,25 +82,34 @@ bool save_settings(const Settings& settings, ProfileFile& file) {
                          updated.write(kSection, kFrameDelay, gbk::decimal(settings.frame_delay)) &&
                          updated.write(kSection, kAuthor, settings.author) &&
                          updated.write(kSection, kDisplaySize,
-                                       gbk::decimal(offered_display_size(settings.display_size)));
+                                       gbk::decimal(offered_display_size(settings.display_size))) &&
+                         updated.write(kSection, kBoardTurned, yes_no(settings.board_turned));
     if (written) file = std::move(updated);
     return written;
 }
 
 Settings load_settings(const std::filesystem::path& path) { return load_settings(ProfileFile::load(path)); }
 
-bool save_settings(const Settings& settings, const std::filesystem::path& path) {
-    std::error_code ec;
+bool save_settings(const Settings& settings, const std::filesystem::path& path, FileError* error) {
+    FileError why;
     ProfileFile file;
+    std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
-        const auto bytes = read_file(path);
-        if (!bytes) return false;
-        file = ProfileFile::from_text(*bytes);
+        const auto bytes = read_file(path, kDefaultReadLimit, &why);
+        if (bytes) file = ProfileFile::from_text(*bytes);
     } else if (!path.parent_path().empty()) {
         // The config folder of a fresh account may not exist yet.
         std::filesystem::create_directories(path.parent_path(), ec);
     }
-    return save_settings(settings, file) && file.save(path);
+    bool saved = false;
+    if (!why) {
+        if (!save_settings(settings, file))
+            why = FileError::system(EINVAL);  // a line break in the author
+        else
+            saved = write_file_atomically(path, file.text(), &why);
+    }
+    if (error) *error = why;
+    return saved;
 }
 
 std::string author_line(std::string_view author) {

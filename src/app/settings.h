@@ -1,14 +1,26 @@
 #pragma once
 // The user's preferences and the settings file that keeps them: section "设置" of a
-// GBK profile file, values as the Windows program wrote them, so files move both ways.
+// profile file (GBK, or UTF-8 when the file came so), values as the Windows program
+// wrote them, so files move both ways.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "platform/file_error.h"
 #include "platform/profile_file.h"
 
 namespace kelvara {
+
+// The values a delay may take, in its own units; the settings dialog keeps its boxes
+// within them and the file never holds anything else.
+struct DelayRange {
+    int units_per_second;
+    int lowest;
+    int highest;
+};
+inline constexpr DelayRange kDemoDelayRange{1000, 300, 8000};  // milliseconds: 0.3 to 8 seconds
+inline constexpr DelayRange kFrameDelayRange{100, 2, 65535};   // hundredths, as a GIF holds them
 
 struct Settings {
     bool sound_effects = true;      // move sounds during the demonstration
@@ -16,6 +28,7 @@ struct Settings {
     int demo_delay = 1000;          // milliseconds between two moves of the demonstration
     int frame_delay = 100;          // hundredths of a second per animation picture
     std::string author;             // GBK; drawn into the board and the animations
+    bool board_turned = false;      // the board was last shown turned (red at the bottom)
     bool start_at_selected_move = false;  // held while the program runs, never stored
     int display_size = 100;         // percent: the window, its text and the board together
 };
@@ -27,19 +40,22 @@ int offered_display_size(int percent);
 
 // Missing keys keep their defaults. Only "真" turns the sounds on and only "假" turns the
 // tune off, so an unknown text leaves sounds off and the tune on. A display size other
-// than those offered is taken as 100.
+// than those offered is taken as 100. A value the program could not use nor save again (a
+// delay that is no number or lies outside its range, an author with a line break) is
+// replaced by its default.
 Settings load_settings(const ProfileFile& file);
 // Writes the stored values, in order: the five the Windows program knows, then the
-// display size. False, with the file unchanged, when the author holds a line break that
-// the file cannot keep.
+// display size and whether the board is turned. False, with the file unchanged, when the
+// author holds a line break that the file cannot keep.
 bool save_settings(const Settings& settings, ProfileFile& file);
 
 // Defaults when the file is missing or unreadable.
 Settings load_settings(const std::filesystem::path& path);
 // Keeps every other line of the file and replaces it in one atomic write; creates the
-// file's folder when missing. False when nothing was written: an existing file that
-// cannot be read is never overwritten, since its other contents would be lost.
-bool save_settings(const Settings& settings, const std::filesystem::path& path);
+// file's folder when missing. False when nothing was written, with the reason in error
+// when given: an existing file that cannot be read is never overwritten, since its other
+// contents would be lost, and a file the user protected from writing is not replaced.
+bool save_settings(const Settings& settings, const std::filesystem::path& path, FileError* error = nullptr);
 
 // "动画制作：" followed by the author, or "" for no author.
 std::string author_line(std::string_view author);

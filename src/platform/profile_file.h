@@ -1,9 +1,13 @@
 #pragma once
-// A Windows-style profile (INI) file in GBK, read and written as the Windows profile
-// functions do, so that a settings file moved between the two systems means the same:
-// section and key names match regardless of ASCII case and of blanks around them, values
-// lose their surrounding blanks and matching quotes, and a write changes one line while
-// every other byte of the file stays as it was.
+// A Windows-style profile (INI) file, read and written as the Windows profile functions
+// do, so that a settings file moved between the two systems means the same: section and
+// key names match regardless of ASCII case and of blanks around them, values lose their
+// surrounding blanks and matching quotes, and a write changes one line while every other
+// byte of the file stays as it was.
+//
+// The file is GBK, or UTF-8 when it starts with the UTF-8 byte-order mark or is valid
+// UTF-8 with multi-byte characters (an editor may save it so); it is written back in the
+// encoding it came in, its mark kept. Names and values pass in and out as GBK.
 
 #include <cstddef>
 #include <filesystem>
@@ -48,8 +52,14 @@ private:
     std::size_t find_key(std::size_t header, std::string_view key) const;
     void insert_line(std::size_t index, std::string content);
 
+    // GBK text as the file holds it, and back.
+    std::string to_file(std::string_view gbk) const;
+    std::string from_file(std::string_view text) const;
+
     std::vector<Line> lines_;
     std::string new_line_ = "\r\n";  // the file's own line break, for lines it gains
+    bool utf8_ = false;
+    bool byte_order_mark_ = false;
 };
 
 }  // namespace kelvara

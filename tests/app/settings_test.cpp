@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 
 #include "support/test_support.h"
@@ -47,10 +48,60 @@ TEST(LoadSettings, DelaysAndAuthor) {
 
     const auto odd = from_text("[设置]\r\n演示延时=１２００ms\r\n帧延时=abc\r\n");
     EXPECT_EQ(odd.demo_delay, 1200);  // full-width digits fold, the unit is ignored
-    EXPECT_EQ(odd.frame_delay, 0);    // no digits
+    EXPECT_EQ(odd.frame_delay, 100);  // no number: the default
 }
 
-TEST(SaveSettings, NewFileHoldsTheSixKeysInOrder) {
+// A value the program could not show nor use is never shown nor saved back.
+TEST(LoadSettings, ImpossibleDelaysGiveTheirDefaults) {
+    const std::pair<const char*, const char*> cases[] = {{"-2147483600", "-3"}, {"299", "1"}, {"8001", "65536"}};
+    for (const auto& [demo, frame] : cases) {
+        const auto s = from_text(std::string("[设置]\r\n演示延时=") + demo + "\r\n帧延时=" + frame + "\r\n");
+        EXPECT_EQ(s.demo_delay, 1000) << demo;
+        EXPECT_EQ(s.frame_delay, 100) << frame;
+    }
+    const auto ends = from_text("[设置]\r\n演示延时=8000\r\n帧延时=2\r\n");
+    EXPECT_EQ(ends.demo_delay, 8000);
+    EXPECT_EQ(ends.frame_delay, 2);
+}
+
+// A file an editor saved in UTF-8 is read as such and stays UTF-8, with its mark.
+TEST(Settings, AUtf8FileIsReadAndWrittenBackInUtf8) {
+    test::TempDir dir;
+    const auto path = dir.path() / "rcanim.ini";
+    for (const std::string mark : {"\xEF\xBB\xBF", ""}) {
+        const std::string utf8 = "[设置]\r\n使用音效=假\r\n演示延时=1500\r\n动画作者=许银川\r\n; 注释\r\n";
+        write_bytes(path, mark + utf8);
+        Settings s = load_settings(path);
+        EXPECT_FALSE(s.sound_effects);
+        EXPECT_EQ(s.demo_delay, 1500);
+        EXPECT_EQ(s.author, G("许银川"));
+        s.frame_delay = 30;
+        ASSERT_TRUE(save_settings(s, path));
+        EXPECT_EQ(test::read_file(path), mark + "[设置]\r\n使用音效=假\r\n演示延时=1500\r\n动画作者=许银川\r\n"
+                                                "使用背乐=假\r\n帧延时=30\r\n显示大小=100\r\n棋盘翻转=假\r\n; 注释\r\n");
+    }
+}
+
+// The user protected the file from writing: it is not replaced behind their back.
+TEST(SaveSettings, AFileTheUserMayNotWriteIsNotReplaced) {
+    test::TempDir dir;
+    const auto path = dir.path() / "rcanim.ini";
+    const std::string before = G("[设置]\r\n帧延时=30\r\n");
+    write_bytes(path, before);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    test::give_to_ordinary_user(dir.path());
+    test::give_to_ordinary_user(path);
+    EXPECT_TRUE(test::run_as_ordinary_user([&] {
+        FileError error;
+        return !save_settings(Settings{}, path, &error) && error.kind == FileError::Kind::System &&
+               error.error_number == EACCES;
+    }));
+    EXPECT_EQ(test::read_file(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     test::TempDir dir;
     const auto path = dir.path() / "sub" / "rcanim.ini";  // the folder is created
     Settings s;
@@ -61,8 +112,8 @@ TEST(SaveSettings, NewFileHoldsTheSixKeysInOrder) {
     s.start_at_selected_move = true;  // never stored
     s.display_size = 150;
     ASSERT_TRUE(save_settings(s, path));
-    EXPECT_EQ(test::read_file(path), G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n"
-                                       "显示大小=150\r\n"));
+    EXPECT_EQ(test::read_file(path), G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n"
+                                       "动画作者=象棋迷\r\n显示大小=150\r\n棋盘翻转=假\r\n"));
 
     const auto back = load_settings(path);
     EXPECT_EQ(back.sound_effects, s.sound_effects);
@@ -71,6 +122,10 @@ TEST(SaveSettings, NewFileHoldsTheSixKeysInOrder) {
     EXPECT_EQ(back.frame_delay, s.frame_delay);
     EXPECT_EQ(back.author, s.author);
     EXPECT_EQ(back.display_size, 150);
+    EXPECT_FALSE(back.board_turned);
+    s.board_turned = true;
+    ASSERT_TRUE(save_settings(s, path));
+    EXPECT_TRUE(load_settings(path).board_turned);
 }
 
 TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
@@ -86,7 +141,7 @@ TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
     ASSERT_TRUE(save_settings(s, path));
     EXPECT_EQ(test::U(test::read_file(path)),
               head + "[设置]\r\n使用音效=真\r\nColour=Red\r\n演示延时=1000\r\n使用背乐=假\r\n帧延时=55\r\n动画作者=\r\n" +
-                  "显示大小=100\r\n" + tail);
+                  "显示大小=100\r\n棋盘翻转=假\r\n" + tail);
     EXPECT_EQ(load_settings(path).frame_delay, 55);
 }
 

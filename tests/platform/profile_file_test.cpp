@@ -123,5 +123,30 @@ TEST(ProfileFileWrite, LineBreaksCannotInjectALine) {
     EXPECT_EQ(file.text(), "[s]\r\nk=1\r\n");
 }
 
+// An editor may save the file in UTF-8; it is read as such and written back as it came.
+TEST(ProfileFileEncoding, Utf8FilesAreReadAndWrittenInUtf8) {
+    for (const std::string mark : {"\xEF\xBB\xBF", ""}) {
+        auto file = ProfileFile::from_text(mark + "[设置]\r\n动画作者=许银川\r\n[Other]\r\nName=é\r\n");
+        EXPECT_EQ(file.read(G("设置"), G("动画作者"), ""), G("许银川"));
+        ASSERT_TRUE(file.write(G("设置"), G("帧延时"), "30"));
+        ASSERT_TRUE(file.write(G("设置"), G("动画作者"), G("胡荣华")));
+        // Every other byte stays, the é that GBK has no place for included.
+        EXPECT_EQ(file.text(), mark + "[设置]\r\n动画作者=胡荣华\r\n帧延时=30\r\n[Other]\r\nName=é\r\n");
+    }
+    // A mark before plain ASCII: new Chinese lines are UTF-8 too.
+    auto ascii = ProfileFile::from_text("\xEF\xBB\xBF[Window]\r\nX=1\r\n");
+    ASSERT_TRUE(ascii.write(G("设置"), G("动画作者"), G("某人")));
+    EXPECT_EQ(ascii.text(), "\xEF\xBB\xBF[Window]\r\nX=1\r\n[设置]\r\n动画作者=某人\r\n");
+}
+
+TEST(ProfileFileEncoding, Utf8BytesAreNeverTakenForGbkPairs) {
+    // In GBK, the last byte of 设 (E8 AE BE) and "]" would be one character.
+    auto file = ProfileFile::from_text("[设]\nKey=1\n");
+    EXPECT_EQ(file.read(G("设"), "key", "x"), "1");
+    // ...and the last byte of 设 with "K" one character that no case folding touches.
+    auto folded = ProfileFile::from_text("[s]\n设Key=2\n");
+    EXPECT_EQ(folded.read("s", G("设key"), "x"), "2");
+}
+
 }  // namespace
 }  // namespace kelvara
