@@ -24,7 +24,7 @@ void make_gif(benchmark::State& state, const char* file) {
     const auto path = corpus() / "pgn" / file;
     GifJob job;
     MoveList list;
-    if (!open_record(path, job.game, list).read) {
+    if (!open_record(path, job.game, list).opened) {
         state.SkipWithError("the corpus is absent (../shared/corpus)");
         return;
     }

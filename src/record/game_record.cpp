@@ -69,16 +69,4 @@ void GameRecord::set_up_start_position() {
         set_up_initial_position();
 }
 
-void GameRecord::reset_for_load() {
-    title.clear();
-    current_move = -1;
-    moves.clear();
-    fen_start.clear();
-    first_to_move = Side::Red;
-    info = {};
-    notation.clear();
-    start_comment.clear();
-    notes.clear();
-}
-
 }  // namespace kelvara

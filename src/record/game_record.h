@@ -54,6 +54,8 @@ struct GameRecord {
     std::string title;            // GBK
     std::string file_name;        // GBK: the record's file name, without its folder
     int making = 0;               // 1 while an animation is being made
+    bool loaded = false;          // a record was opened into it: it can be turned,
+                                  // pictured and animated, moves or none
 
     Side first_to_move = Side::Red;  // black opens some endgame studies
     GameInfo info;
@@ -78,8 +80,6 @@ struct GameRecord {
     // The start of this record: from the reference position when it began from a FEN
     // position, else the initial arrangement.
     void set_up_start_position();
-    // Empties what a newly opened record replaces.
-    void reset_for_load();
 };
 
 }  // namespace kelvara

@@ -1,5 +1,7 @@
 #include "record/open_record.h"
 
+#include <cerrno>
+
 #include "platform/atomic_file.h"
 #include "platform/encoding.h"
 #include "platform/text.h"
@@ -23,27 +25,43 @@ std::string gbk_file_name(const std::filesystem::path& path) {
 OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
                               int game_index) {
     OpenOutcome outcome;
-    outcome.opened = true;
-    game.reset_for_load();
-    list.clear();
-    if (const RecordFormat* format = find_record_format(file_name, bytes)) {
-        outcome.stop = format->read_game(bytes, game_index, game, list);
-        outcome.read = true;
+    // Read aside, so that a file that is no record leaves the game on screen alone.
+    GameRecord read;
+    read.flip_state = game.flip_state;
+    read.making = game.making;
+    MoveList rows;
+    const RecordFormat* format = find_record_format(file_name, bytes);
+    if (format) outcome.stop = format->read_game(bytes, game_index, read, rows);
+    if (!format || (read.moves.empty() && read.fen_start.empty())) {
+        outcome.refusal = OpenOutcome::Refusal::NotARecord;
+        return outcome;
     }
-    game.file_name = std::string(file_name);
-    if (game.title.empty()) {
+
+    read.loaded = true;
+    read.current_move = -1;
+    read.file_name = std::string(file_name);
+    if (read.title.empty()) {
         const int dot = gbk::find_last(file_name, ".");
-        game.title = dot == -1 ? std::string() : std::string(file_name.substr(0, static_cast<std::size_t>(dot - 1)));
+        read.title = dot == -1 ? std::string() : std::string(file_name.substr(0, static_cast<std::size_t>(dot - 1)));
     }
-    cut_title(game.title);
+    cut_title(read.title);
+    game = std::move(read);
+    list.clear();
+    for (const MoveRow& row : rows.rows()) list.append(row.text, row.colour);
+    outcome.opened = true;
     outcome.caption = caption_text(file_name);
     return outcome;
 }
 
 OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index) {
-    if (path.empty()) return {};
-    const auto bytes = read_file(path, kRecordSizeLimit);
-    if (!bytes) return {};
+    OpenOutcome outcome;
+    outcome.refusal = OpenOutcome::Refusal::Unreadable;
+    if (path.empty()) {
+        outcome.error = FileError::system(ENOENT);
+        return outcome;
+    }
+    const auto bytes = read_file(path, kRecordSizeLimit, &outcome.error);
+    if (!bytes) return outcome;
     return open_record_bytes(*bytes, gbk_file_name(path), game, list, game_index);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Opening a record file: the game record is reset and filled by the reader that the
-// table of record formats chooses for the file (by its extension and its content).
+// Opening a record file: the game record is replaced by what the reader that the table of
+// record formats chooses for the file (by its extension and its content) made of it.
 
 #include <cstddef>
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_error.h"
 #include "record/game_record.h"
 #include "record/move_list.h"
 #include "record/read_stop.h"
@@ -20,20 +21,30 @@ inline constexpr std::size_t kCaptionBytes = 57;
 inline constexpr std::size_t kRecordSizeLimit = 16 * 1024 * 1024;  // larger files are no records
 
 struct OpenOutcome {
-    bool opened = false;            // false: the file could not be read; nothing changed
-    bool read = false;              // a reader ran (a format of the table took the file)
-    std::optional<ReadStop> stop;   // the reader stopped before the end of the record
+    enum class Refusal {
+        None,
+        Unreadable,  // the file could not be read (error says why)
+        NotARecord,  // no reader takes the file, or no move and no start position came of it
+    };
+    bool opened = false;            // the record replaced the game; false: nothing changed
+    Refusal refusal = Refusal::None;
+    FileError error;                // Unreadable: why
+    std::optional<ReadStop> stop;   // the reader stopped before the end of the record (with
+                                    // NotARecord: at its first move)
     std::string caption;            // GBK: the file name as the title label shows it
 };
 
 // Reads the whole file once; on failure (empty path, missing or unreadable file, or
-// larger than kRecordSizeLimit) the previous game stays loaded. Otherwise the game and
-// the list are reset, read, and the title is set: the Event tag's value, or else the
-// file name without its extension; either cut to kTitleBytes at a whole character.
-// game_index picks one game of a file that holds several (from 0).
+// larger than kRecordSizeLimit) the previous game stays loaded. Otherwise it is read as
+// open_record_bytes says. game_index picks one game of a file that holds several (from 0).
 OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index = 0);
 
-// Reads a record from bytes, choosing the reader by the name (GBK) and the bytes.
+// Reads a record from bytes with the reader the table chooses by the name (GBK) and the
+// bytes. A record is what gives at least one move or a start position; anything else
+// (no format takes the file, or nothing came of it) is refused, and the game and the list
+// stay as they were. A record replaces the game and the list whole (the flip state stays),
+// and its title is the Event tag's value, or else the file name without its extension;
+// either cut to kTitleBytes at a whole character.
 OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
                               int game_index = 0);
 

@@ -11,9 +11,10 @@
 namespace kelvara {
 
 std::optional<ReadStop> read_pgn_record(std::string_view bytes, GameRecord& game, MoveList& list) {
+    // The text decides, not the byte-order mark: an editor may put the mark before GBK.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::string converted;
     if (looks_like_utf8(bytes)) {
-        if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
         converted = utf8_to_gbk(bytes);
         bytes = converted;
     }

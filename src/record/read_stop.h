@@ -11,14 +11,21 @@ enum class StopReason {
     SquareOffBoard,    // QQ: a from or to square lies outside the board
     BadSkipLength,     // QQ: a negative length of extra text
     TextEndsEarly,     // QQ: the text ends before the announced number of moves
+    NotANumber,        // QQ: a field of the group is not a decimal number
+    StandsStill,       // QQ: the from-square is the to-square
+    PieceNotOnSquare,  // QQ: the piece the group names does not stand on its from-square
+    WrongSide,         // QQ: the piece belongs to the other side than the group gives
     UnresolvedMove,    // PGN: the move cannot be found on the board
 };
 
 struct ReadStop {
     int move = 0;          // 1-based number of the move that could not be read
     StopReason reason{};
-    std::string written;   // PGN: the move as the file wrote it (GBK)
-    int value = 0;         // QQ: the offending field or the announced number of moves
+    std::string written;   // what the file wrote there (GBK): the PGN move, or the QQ
+                           // field (the piece, the announced number of moves, the field
+                           // that is no number)
+    int value = 0;         // QQ: the offending field (saturated), its 1-based place for
+                           // NotANumber, the side field for WrongSide (0 black, else red)
 };
 
 // A one-line GBK description naming the move, for messages and the CLI's JSON.

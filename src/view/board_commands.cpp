@@ -6,7 +6,7 @@
 namespace kelvara {
 
 bool turn_board(GameRecord& game, const MoveList& list, BoardView& view) {
-    if (list.empty()) return false;
+    if (!game.loaded) return false;
     game.flip_state = game.flip_state == 1 ? 0 : 1;
     view.show_file_labels(game.flip_state);
     game.board = rotated(game.board);

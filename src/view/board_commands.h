@@ -13,7 +13,8 @@
 namespace kelvara {
 
 // Turns the board, its pieces, file labels and markers; the counter still names the move
-// shown. Refuses (returns false) when the list has no rows: no record is loaded.
+// shown. Refuses (returns false) when no record is loaded; a record of a start position
+// without moves turns.
 bool turn_board(GameRecord& game, const MoveList& list, BoardView& view);
 
 // The top 260×320 pixels of the board (times the view's scale) as a BMP file (332,854

@@ -27,10 +27,66 @@ TEST(OpenRecord, ChoosesTheReaderByTheExtensionInAnyCaseOrByTheContent) {
         GameRecord game;
         MoveList list;
         const auto outcome = open_record(dir.path() / name, game, list);
-        EXPECT_TRUE(outcome.opened) << name;
-        EXPECT_EQ(outcome.read, reads) << name;
+        EXPECT_EQ(outcome.opened, reads) << name;
+        EXPECT_EQ(outcome.refusal, reads ? OpenOutcome::Refusal::None : OpenOutcome::Refusal::NotARecord) << name;
+        EXPECT_EQ(game.loaded, reads) << name;
         EXPECT_EQ(list.row_count(), reads ? 2 : 0) << name;
     }
+}
+
+// What is on screen must survive a file that gives nothing to show.
+TEST(OpenRecord, AFileWithoutAMoveOrAStartPositionIsRefusedAndTheGameStays) {
+    test::TempDir dir;
+    write(dir.path() / "a.pgn", G("[Event \"甲\"]\n1. 炮二平五 马８进７\n"));
+    GameRecord game;
+    game.flip_state = 1;
+    MoveList list;
+    ASSERT_TRUE(open_record(dir.path() / "a.pgn", game, list).opened);
+    list.select(1);
+    game.current_move = 1;
+    const GameRecord before = game;
+
+    std::string binary;
+    for (int i = 0; i < 3000; ++i) binary += static_cast<char>((i * 7919 + 13) % 256);
+    const std::pair<const char*, std::string> files[] = {
+        {"empty.pgn", ""},
+        {"binary.che", binary},
+        {"tags-only.pgn", G("[Event \"无着法\"]\n*\n")},
+        {"notes.txt", G("1. 炮二平五\n")},
+        {"unplayable.pgn", G("1. 车二进十\n")},
+    };
+    for (const auto& [name, bytes] : files) {
+        write(dir.path() / name, bytes);
+        const OpenOutcome outcome = open_record(dir.path() / name, game, list);
+        EXPECT_FALSE(outcome.opened) << name;
+        EXPECT_EQ(outcome.refusal, OpenOutcome::Refusal::NotARecord) << name;
+        EXPECT_EQ(game.moves, before.moves) << name;
+        EXPECT_EQ(game.board, before.board) << name;
+        EXPECT_EQ(game.title, before.title) << name;
+        EXPECT_EQ(game.file_name, before.file_name) << name;
+        EXPECT_EQ(game.current_move, 1) << name;
+        EXPECT_EQ(list.row_count(), 2) << name;
+        EXPECT_EQ(list.selection(), 1) << name;
+    }
+    // The first move could not be played: the reason goes with the refusal.
+    const OpenOutcome unplayable = open_record(dir.path() / "unplayable.pgn", game, list);
+    ASSERT_TRUE(unplayable.stop);
+    EXPECT_EQ(unplayable.stop->move, 1);
+}
+
+TEST(OpenRecord, AStartPositionWithoutMovesIsARecord) {
+    test::TempDir dir;
+    write(dir.path() / "end.pgn", "[FEN \"4k4/9/9/9/9/9/9/9/9/4K4 w - - 0 1\"]\n");
+    GameRecord game;
+    MoveList list;
+    const OpenOutcome outcome = open_record(dir.path() / "end.pgn", game, list);
+    ASSERT_TRUE(outcome.opened);
+    EXPECT_TRUE(game.loaded);
+    EXPECT_TRUE(game.moves.empty());
+    EXPECT_EQ(game.fen_start, "4k4/9/9/9/9/9/9/9/9/4K4");
+    EXPECT_EQ(game.board[0][4], kRedKing);
+    EXPECT_EQ(game.current_move, -1);
+    EXPECT_EQ(U(game.title), "end");
 }
 
 TEST(OpenRecord, TitleComesFromTheEventOrTheFileName) {
@@ -83,14 +139,16 @@ TEST(OpenRecord, AFileThatCannotBeReadChangesNothing) {
 TEST(OpenRecord, AnotherRecordReplacesTheFirstWhole) {
     test::TempDir dir;
     write(dir.path() / "a.pgn", G("[Event \"甲\"]\n[FEN \"4k4/9/9/9/9/9/9/9/9/4K4 w\"]\n1. 帅五进一\n"));
-    write(dir.path() / "b.che", "1 0 ");
+    write(dir.path() / "b.che", kQq);
     GameRecord game;
     MoveList list;
     open_record(dir.path() / "a.pgn", game, list);
     list.select(0);
+    game.current_move = 0;
     open_record(dir.path() / "b.che", game, list);
     EXPECT_TRUE(game.fen_start.empty());
-    EXPECT_TRUE(game.moves.empty());
+    EXPECT_EQ(game.moves.size(), 2u);
+    EXPECT_EQ(game.current_move, -1);
     EXPECT_EQ(list.selection(), -1);
     EXPECT_EQ(U(game.title), "b");
     EXPECT_EQ(game.board, kStandardLayout);

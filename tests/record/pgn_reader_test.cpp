@@ -165,6 +165,16 @@ TEST(PgnReader, Utf8RecordsAreConvertedFirst) {
     }
 }
 
+// The text decides, not the mark: GBK moves after a UTF-8 byte-order mark still load.
+TEST(PgnReader, AByteOrderMarkBeforeGbkTextIsReadAsGbk) {
+    GameRecord game;
+    MoveList list;
+    const auto stop = read_pgn_record("\xEF\xBB\xBF" + G("[Event \"对局\"]\n1. 炮二平五 马８进７\n"), game, list);
+    EXPECT_FALSE(stop);
+    EXPECT_EQ(list.row_count(), 2);
+    EXPECT_EQ(U(game.title), "对局");
+}
+
 TEST(Fen, UsualOpeningGivesTheStandardKindsWithOneCodePerKind) {
     const Position p = parse_fen_board("rnbakabnr/9/1c5c1/p1p1p1p1p/9/9/P1P1P1P1P/1C5C1/9/RNBAKABNR");
     EXPECT_EQ(p[0], (Row{23, 21, 19, 17, 16, 17, 19, 21, 23}));
