@@ -29,8 +29,9 @@ int bmp_command(Args& args) {
     session.list.select(n - 1);
     const auto bytes = take_board_picture(session.view);
     const std::string out = args.value("-o").value_or(output_stem(std::filesystem::path(args.files[0]).filename().string()) + "-" + std::to_string(n) + ".bmp");
-    if (bytes.empty() || !write_file_atomically(out, bytes)) {
-        std::cerr << "kelvara-cli: cannot write " << out << "\n";
+    FileError error;
+    if (bytes.empty() || !write_file_atomically(out, bytes, &error)) {
+        std::cerr << "kelvara-cli: cannot write " << out << ": " << english_reason(error) << "\n";
         return 1;
     }
     std::cout << out << "\n";

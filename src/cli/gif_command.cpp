@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "cli/commands.h"
 #include "cli/loaded_record.h"
+#include "cli/output_names.h"
 #include "export/animation_palette.h"
 #include "export/gif_maker.h"
 #include "platform/app_paths.h"
@@ -32,9 +33,10 @@ struct GifOptions {
     std::string author;                // GBK
 };
 
-// Makes one record's animation; messages go to out and errors. False on failure.
-bool make_one(const std::string& path, const GifOptions& options, const Palette& palette, std::ostream& out,
-              std::ostream& errors) {
+// Makes one record's animation into options.folder/stem.gif; messages go to out and
+// errors. False on failure.
+bool make_one(const std::string& path, const std::string& stem, const GifOptions& options, const Palette& palette,
+              std::ostream& out, std::ostream& errors) {
     GifJob job;
     MoveList list;
     if (!load_record(path, job.game, list, options.flip_state, errors)) return false;
@@ -51,11 +53,13 @@ bool make_one(const std::string& path, const GifOptions& options, const Palette&
         job.selected_row = options.from_move - 1;
     }
     job.output_folder = options.folder;
-    job.output_stem = output_stem(std::filesystem::path(path).filename().string());
+    job.output_stem = stem;
     const GifResult result = GifMaker(palette).make(job);
     if (!result.ok()) {
         errors << "kelvara-cli: cannot write "
-               << (result.failure == GifResult::Failure::Folder ? options.folder : result.path).string() << "\n";
+               << (result.failure == GifResult::Failure::Folder ? options.folder : result.path).string();
+        if (result.error) errors << ": " << english_reason(result.error);
+        errors << "\n";
         return false;
     }
     out << result.path.string() << "\n";
@@ -84,6 +88,8 @@ int gif_command(Args& args) {
     options.folder = args.value("-o").value_or(output_folder(executable_dir()).string());
 
     const Palette palette = load_animation_palette();  // read-only, shared by the threads
+    // Records of the same name from different folders must not overwrite each other.
+    const std::vector<std::string> stems = distinct_output_stems(args.files);
     const int threads =
         std::min<int>(static_cast<int>(args.files.size()),
                       jobs.value_or(static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))));
@@ -93,7 +99,7 @@ int gif_command(Args& args) {
     auto worker = [&] {
         for (std::size_t i = next++; i < args.files.size(); i = next++) {
             std::ostringstream out, errors;
-            if (!make_one(args.files[i], options, palette, out, errors)) failed = true;
+            if (!make_one(args.files[i], stems[i], options, palette, out, errors)) failed = true;
             const std::lock_guard lock(print);
             std::cerr << errors.str();
             std::cout << out.str() << std::flush;

@@ -11,8 +11,8 @@
 
 namespace kelvara::cli {
 
-// Opens path into game and list. Returns nullopt (after a message on errors) when the
-// file cannot be read or is not a .che or .pgn record; a reader's stop is reported as a
+// Opens path into game and list. Returns nullopt, after a message on errors that says
+// why, when the file cannot be read or is no record; a reader's stop is reported as a
 // warning and the record is used as far as it was read.
 std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game, MoveList& list, int flip_state = 0,
                                        std::ostream& errors = std::cerr);

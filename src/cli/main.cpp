@@ -1,5 +1,7 @@
 // kelvara-cli: Kelvara's core without a window, for tests and for users with many records.
 
+#include <signal.h>
+
 #include <iostream>
 #include <set>
 #include <string>
@@ -7,8 +9,27 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "kelvara_version.h"
+#include "platform/atomic_file.h"
 
 namespace {
+
+// An interrupted or terminated run leaves no temporary file behind, then ends as the
+// signal would have ended it.
+extern "C" void remove_temporaries_and_end(int signal_number) {
+    kelvara::remove_pending_temporaries();
+    ::signal(signal_number, SIG_DFL);
+    ::raise(signal_number);
+}
+
+void clean_up_on_signals() {
+    struct sigaction action {};
+    action.sa_handler = remove_temporaries_and_end;
+    sigemptyset(&action.sa_mask);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(s, &action, nullptr);
+    // Past the file size limit a write then fails with EFBIG, which is reported, and the
+    // writer removes its file, instead of the signal ending the program half-way.
+    ::signal(SIGXFSZ, SIG_IGN);
+}
 
 constexpr const char* kUsage =
     "usage: kelvara-cli COMMAND ...\n"
@@ -25,6 +46,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
+    clean_up_on_signals();
     const std::set<std::string> valued = {"-o", "--move", "--from-move", "--delay", "--title", "--author", "--jobs"};
     const std::set<std::string> flags = {"--json", "--flip"};
     Args args = parse_args(argc, argv, valued, flags);

@@ -65,7 +65,7 @@ int text_command(Args& args) {
     }
     Loaded record;
     if (!load(args.files[0], record)) return 1;
-    std::cout << gbk_to_utf8(text_record(record.list.rows())) << '\n';
+    std::cout << gbk_to_utf8(text_record(record.list.rows(), record.game.fen_start)) << '\n';
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "export/gif_maker.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -110,6 +111,11 @@ private:
     int width_ = 1;
 };
 
+// The selected row the animation starts at, or -1 for the whole game.
+int start_row(int moves, bool start_at_selected_move, int selected_row) {
+    return start_at_selected_move && selected_row >= 0 && selected_row < moves ? selected_row : -1;
+}
+
 }  // namespace
 
 GifMaker::GifMaker(const Palette& palette) : palette_(palette) {}
@@ -119,8 +125,10 @@ GifResult GifMaker::make(const GifJob& job) {
     result.path = job.output_folder / (job.output_stem + ".gif");
     std::error_code ec;
     std::filesystem::create_directories(job.output_folder, ec);
-    if (!std::filesystem::is_directory(job.output_folder, ec)) {
+    std::error_code is_folder;
+    if (!std::filesystem::is_directory(job.output_folder, is_folder)) {
         result.failure = GifResult::Failure::Folder;
+        result.error = FileError::system(ec ? ec.value() : ENOTDIR);
         return result;
     }
 
@@ -135,12 +143,13 @@ GifResult GifMaker::make(const GifJob& job) {
     session.view.redraw_board(game);  // the start of the game, no markers, counter n-0
 
     const int n = static_cast<int>(game.moves.size());
-    const int s = job.start_at_selected_move && job.selected_row >= 0 && job.selected_row < n ? job.selected_row : -1;
-    const int pictures = s < 0 ? n + 1 : s == 0 ? n : n - s + 1;
+    const int s = start_row(n, job.start_at_selected_move, job.selected_row);
+    const int pictures = animation_pictures(n, job.start_at_selected_move, job.selected_row);
 
     GifWriter writer;
     if (!writer.open(result.path, board::kWidth, board::kHeight, palette_, 0)) {
         result.failure = GifResult::Failure::File;
+        result.error = writer.file_error();
         return result;
     }
     PictureStream stream(writer, palette_, std::clamp(job.frame_delay, kMinDelay, kMaxDelay));
@@ -156,7 +165,7 @@ GifResult GifMaker::make(const GifJob& job) {
     session.canvas.composed();
     session.canvas.take_damage();
     if (s < 0) capture();
-    for (int i = 1; i <= n && ok; ++i) {
+    for (int i = 1; i <= n && ok && !job.stop.stop_requested(); ++i) {
         const MoveRecord move = game.moves[i - 1];
         session.playback.play_move_forward(move, i);
         session.view.show_move_markers(game.flip_state, move.from_column, move.from_row, move.to_column, move.to_row);
@@ -172,10 +181,22 @@ GifResult GifMaker::make(const GifJob& job) {
         }
         progress.step_if(progress.every(i));
     }
+    if (job.stop.stop_requested()) {
+        result.failure = GifResult::Failure::Stopped;
+        return result;  // the writer removes its unfinished file
+    }
     progress.finish();
     result.pictures = stream.pictures();
-    if (!ok || !writer.finish()) result.failure = GifResult::Failure::File;
+    if (!ok || !writer.finish()) {
+        result.failure = GifResult::Failure::File;
+        result.error = writer.file_error();
+    }
     return result;
+}
+
+int animation_pictures(int moves, bool start_at_selected_move, int selected_row) {
+    const int s = start_row(moves, start_at_selected_move, selected_row);
+    return s < 0 ? moves + 1 : s == 0 ? moves : moves - s + 1;
 }
 
 std::string output_stem(std::string_view file_name) {

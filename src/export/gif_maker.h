@@ -11,8 +11,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <stop_token>
 #include <string>
 
+#include "platform/file_error.h"
 #include "platform/palette.h"
 #include "record/game_record.h"
 
@@ -27,12 +29,20 @@ struct GifJob {
     int selected_row = -1;       // the move list's selection; row r shows move r + 1
     std::filesystem::path output_folder;
     std::string output_stem;     // file name without ".gif" (UTF-8, as on disk)
+    std::stop_token stop;        // a stop request ends the job early and writes nothing
 };
 
+// How many pictures the animation of a game with `moves` moves holds: the start and one
+// per move, or, starting at the selected row, the position before the selected move and
+// one per move from there (from the first move's picture when row 0 is selected).
+int animation_pictures(int moves, bool start_at_selected_move, int selected_row);
+
 struct GifResult {
-    enum class Failure { None, Folder, File };
+    enum class Failure { None, Folder, File, Stopped };
     Failure failure = Failure::None;  // Folder: the output folder cannot be made; File:
-                                      // the file cannot be written (nothing is left behind)
+                                      // the file cannot be written; Stopped: the job was
+                                      // asked to stop. Nothing is left behind by any.
+    FileError error;                  // why the folder or the file could not be written
     std::filesystem::path path;       // the file, written or meant to be
     int pictures = 0;
     bool ok() const { return failure == Failure::None; }

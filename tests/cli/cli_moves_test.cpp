@@ -99,9 +99,10 @@ TEST_F(CliTest, TextJoinsLinesWithCrLf) {
 
     run = run_cli({"text", write("one.pgn", pgn("", "1. 炮二平五 马８进７"))});
     EXPECT_EQ(run.out, "1. 炮二平五 马８进７\n");
-    run = run_cli({"text", write("empty.che", "1 0\n")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "\n");
+    // A start position without moves copies as that position.
+    run = run_cli({"text", write("end.pgn", "[FEN \"4k4/9/9/9/9/9/9/9/9/4K4 w - - 0 1\"]\n")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "4k4/9/9/9/9/9/9/9/9/4K4\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstring>
@@ -13,7 +14,7 @@ extern char** environ;
 
 namespace kelvara::test {
 
-CliRun run_cli(const std::vector<std::string>& args) {
+CliRun run_cli(const std::vector<std::string>& args, const CliOptions& options) {
     // Output goes to files rather than pipes, so a large output cannot block the child.
     TempDir dir;
     const std::string out_path = (dir.path() / "out").string(), err_path = (dir.path() / "err").string();
@@ -29,10 +30,20 @@ CliRun run_cli(const std::vector<std::string>& args) {
     for (auto& a : argv_strings) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // The child takes the limit with it; this process has it only for the moment of the spawn.
+    rlimit old_limit{};
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    if (options.file_size_limit) {
+        rlimit limit = old_limit;
+        limit.rlim_cur = *options.file_size_limit;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, KELVARA_CLI, &actions, nullptr, argv.data(), environ);
+    if (options.file_size_limit) setrlimit(RLIMIT_FSIZE, &old_limit);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) throw std::runtime_error(std::string("cannot run kelvara-cli: ") + std::strerror(spawned));
+    if (options.while_running) options.while_running(pid);
 
     int wait_status = 0;
     while (waitpid(pid, &wait_status, 0) == -1)

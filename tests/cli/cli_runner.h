@@ -1,6 +1,10 @@
 #pragma once
 // Runs the built kelvara-cli with arguments and collects what it printed.
 
+#include <sys/types.h>
+
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,11 @@ struct CliRun {
     std::string err;  // standard error
 };
 
-CliRun run_cli(const std::vector<std::string>& args);
+struct CliOptions {
+    std::optional<unsigned long> file_size_limit;  // bytes, as `ulimit -f` sets it
+    std::function<void(pid_t)> while_running;      // called once the program has started
+};
+
+CliRun run_cli(const std::vector<std::string>& args, const CliOptions& options = {});
 
 }  // namespace kelvara::test

@@ -257,13 +257,46 @@ TEST(GifMaker, MakingAgainReplacesTheFileAndFailuresLeaveNothingBehind) {
     setrlimit(RLIMIT_FSIZE, &old_limit);
     signal(SIGXFSZ, old_handler);
     EXPECT_EQ(failed.failure, GifResult::Failure::File);
+    EXPECT_EQ(english_reason(failed.error), "File too large");
     EXPECT_EQ(test::read_file(again.path), good);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.job.output_folder), {}), 1);
 
     // An output folder that cannot be made.
     std::ofstream(f.dir.path() / "file") << "x";
     f.job.output_folder = f.dir.path() / "file" / "棋谱动画";
-    EXPECT_EQ(GifMaker(palette).make(f.job).failure, GifResult::Failure::Folder);
+    const GifResult no_folder = GifMaker(palette).make(f.job);
+    EXPECT_EQ(no_folder.failure, GifResult::Failure::Folder);
+    EXPECT_EQ(english_reason(no_folder.error), "Not a directory");
+}
+
+TEST(GifMaker, AStoppedJobWritesNothing) {
+    const Palette palette = load_animation_palette();
+    Fixture f;
+    std::stop_source stop;
+    f.job.stop = stop.get_token();
+    GifMaker maker(palette);
+    maker.on_progress([&](int) { stop.request_stop(); });
+    const GifResult result = maker.make(f.job);
+    EXPECT_EQ(result.failure, GifResult::Failure::Stopped);
+    EXPECT_TRUE(std::filesystem::is_empty(f.job.output_folder));
+}
+
+// A record of a start position without moves is one picture.
+TEST(GifMaker, AStartPositionWithoutMovesIsOnePicture) {
+    const Palette palette = load_animation_palette();
+    Fixture f("[FEN \"4k4/9/9/9/9/9/9/9/4A4/4K4 w - - 0 1\"]\n");
+    ASSERT_TRUE(f.job.game.loaded);
+    for (const bool from_selected : {false, true}) {
+        f.job.start_at_selected_move = from_selected;
+        const GifResult result = GifMaker(palette).make(f.job);
+        ASSERT_TRUE(result.ok());
+        EXPECT_EQ(result.pictures, 1);
+        EXPECT_EQ(test::read_gif_layout(test::read_file(result.path)).pictures.size(), 1u);
+        EXPECT_EQ(test::compose_gif(result.path)[0], mapped(palette, f.board_at(-1)));
+    }
+    EXPECT_EQ(animation_pictures(543, true, 542), 2);
+    EXPECT_EQ(animation_pictures(543, true, 0), 543);
+    EXPECT_EQ(animation_pictures(543, false, 542), 544);
 }
 
 TEST(GifMaker, MakersOnDifferentThreadsWriteTheSameFile) {
