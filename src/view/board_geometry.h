@@ -45,6 +45,8 @@ inline constexpr int kTitleTop = 6;
 inline constexpr int kTitleCentre = 130;
 inline constexpr int kAuthorLeft = 10;
 inline constexpr int kAuthorTop = 312;
+// The author line ends at least this far left of the move counter beside it.
+inline constexpr int kAuthorCounterGap = 4;
 
 inline constexpr Argb kTextColour = argb(190, 76, 75);
 

@@ -5,6 +5,7 @@
 #include "kelvara_assets.h"
 #include "platform/gbk_literal.h"
 #include "platform/scaled_name.h"
+#include "platform/text.h"
 #include "record/open_record.h"
 #include "view/board_geometry.h"
 
@@ -141,6 +142,7 @@ void BoardView::delete_piece_sprite_at(int row, int column) {
 void BoardView::set_move_counter(int total, int current) {
     canvas_.set_text(kCounterSprite, std::to_string(total) + "-" + std::to_string(current));
     canvas_.move(kCounterSprite, kCounterRight * scale_ - canvas_.sprite_width(kCounterSprite), kCounterTop * scale_);
+    fit_author_line();
 }
 
 void BoardView::show_title(std::string& title) {
@@ -149,7 +151,24 @@ void BoardView::show_title(std::string& title) {
     canvas_.move(kTitleSprite, kTitleCentre * scale_ - canvas_.sprite_width(kTitleSprite) / 2, kTitleTop * scale_);
 }
 
-void BoardView::set_author_line(std::string_view text) { canvas_.set_text(kAuthorSprite, text); }
+void BoardView::set_author_line(std::string_view text) {
+    author_line_ = std::string(text);
+    author_room_ = -1;
+    fit_author_line();
+}
+
+void BoardView::fit_author_line() {
+    const int room =
+        (kCounterRight - kAuthorCounterGap - kAuthorLeft) * scale_ - canvas_.sprite_width(kCounterSprite);
+    if (room == author_room_) return;  // the counter kept its width: the line still fits
+    author_room_ = room;
+    std::string_view shown = author_line_;
+    canvas_.set_text(kAuthorSprite, shown);
+    while (!shown.empty() && canvas_.sprite_width(kAuthorSprite) > room) {
+        shown = gbk::cut_whole_chars(shown, shown.size() - 1);
+        canvas_.set_text(kAuthorSprite, shown);
+    }
+}
 
 void BoardView::show_file_labels(int flip_state) {
     canvas_.set_picture(kFileLabelSprite, pictures_.file_labels[flip_state == 1 ? 1 : 0]);

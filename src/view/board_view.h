@@ -49,10 +49,12 @@ public:
     void delete_piece_sprite_at(int row, int column);
     const std::vector<int>& piece_sprites() const { return piece_sprites_; }
 
-    // "N-n", right-aligned at x 250 (times the scale).
+    // "N-n", right-aligned at x 250 (times the scale). The author line is cut to the room
+    // the counter leaves.
     void set_move_counter(int total, int current);
     // Cuts the title to 36 bytes at a whole character and centres it at the top.
     void show_title(std::string& title);
+    // Drawn whole where it fits left of the move counter, else cut at a whole character.
     void set_author_line(std::string_view text);
     void show_file_labels(int flip_state);
     void set_counter_and_author_visible(bool visible);
@@ -74,9 +76,13 @@ private:
     };
     static Pictures pictures_for(int scale);
 
+    void fit_author_line();
+
     SpriteCanvas& canvas_;
     int scale_;
     Pictures pictures_;
+    std::string author_line_;  // GBK, whole; the sprite may show less of it
+    int author_room_ = -1;     // the width the shown part was fitted to
     std::vector<int> piece_sprites_;  // in creation order
     Image display_;
     std::function<void()> display_changed_;

@@ -77,10 +77,39 @@ TEST(BoardView, CounterKeepsItsRightEdgeAt250) {
         EXPECT_EQ(s.canvas.sprite_top(board::kCounterSprite), 312);
     }
     BoardSession empty;
-    test::load_pgn(empty, "[Event \"x\"]\n");
+    test::load_pgn(empty, "[FEN \"4k4/9/9/9/9/9/9/9/9/4K4 w - - 0 1\"]\n");
     const int w00 = empty.canvas.sprite_width(board::kCounterSprite);
     empty.view.set_move_counter(0, 0);
     EXPECT_EQ(empty.canvas.sprite_width(board::kCounterSprite), w00);  // a record without moves shows 0-0
+}
+
+// The author line never runs into the counter: it is cut at a whole character, with a
+// gap, only while the counter is wide enough to touch it.
+TEST(BoardView, TheAuthorLineIsCutWhereItWouldTouchTheCounter) {
+    BoardSession s;
+    const std::string author = test::G("动画制作：第一届嘉宝杯象棋赛许银川");  // 16 characters
+    s.view.set_move_counter(1543, 0);
+    s.view.set_author_line(author);
+    const int whole = s.canvas.sprite_width(board::kAuthorSprite);
+    const int gap = s.canvas.sprite_left(board::kCounterSprite) - (board::kAuthorLeft + whole);
+    EXPECT_GE(gap, board::kAuthorCounterGap);
+
+    s.view.set_move_counter(1543, 1543);  // wider: the two would touch
+    const int cut = s.canvas.sprite_width(board::kAuthorSprite);
+    EXPECT_LT(cut, whole);
+    EXPECT_EQ(cut % 12, 0);  // whole characters of 12 pixels
+    EXPECT_LE(board::kAuthorLeft + cut, s.canvas.sprite_left(board::kCounterSprite) - board::kAuthorCounterGap);
+    EXPECT_GT(board::kAuthorLeft + cut + 12, s.canvas.sprite_left(board::kCounterSprite) - board::kAuthorCounterGap);
+    EXPECT_EQ(s.canvas.sprite_left(board::kAuthorSprite), board::kAuthorLeft);
+
+    s.view.set_move_counter(1543, 1);  // room again: the whole line comes back
+    EXPECT_EQ(s.canvas.sprite_width(board::kAuthorSprite), whole);
+
+    // A short author is drawn as it always was, whatever the counter.
+    BoardSession plain;
+    plain.view.set_author_line(test::G("动画制作：某人"));
+    plain.view.set_move_counter(9999, 9999);
+    EXPECT_EQ(plain.canvas.sprite_width(board::kAuthorSprite), 7 * 12);
 }
 
 TEST(BoardView, TitleIsCutAndCentred) {
