@@ -1,7 +1,9 @@
 #include "app/file_dialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QStringList>
+#include <QUrl>
 
 namespace kelvara {
 
@@ -31,6 +33,10 @@ QString QtFileDialogs::picture_to_save(QWidget* parent) {
     dialog.setNameFilter(QStringLiteral("BMP图片文件(*.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     return chosen_file(dialog);
+}
+
+bool QtFileDialogs::open_externally(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace kelvara

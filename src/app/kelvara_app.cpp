@@ -19,6 +19,11 @@ KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animati
     session_.emplace(board_scale);
     session_->playback.set_sound_effects(settings_.sound_effects);
     session_->playback.on_sound([this](MoveSound sound) { sounds_.play(sound); });
+    if (settings_.board_turned) {
+        session_->game.flip_state = 1;
+        session_->view.show_file_labels(1);
+        session_->view.refresh_display();
+    }
 }
 
 OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path) {
@@ -28,14 +33,7 @@ OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path) {
     record_path_ = path;
     const std::string author = author_line(settings_.author);
     if (!author.empty()) author_line_shown_ = author;
-    if (outcome.read) {
-        show_opened_record(s.game, s.view, author);
-    } else {
-        // No reader ran, so the position was not set up again: only the texts change.
-        s.view.show_title(s.game.title);
-        if (!author.empty()) s.view.set_author_line(author);
-        s.view.refresh_display();
-    }
+    show_opened_record(s.game, s.view, author);
     return outcome;
 }
 
@@ -44,14 +42,21 @@ void KelvaraApp::take_settings(const Settings& chosen, const std::string& title)
     settings_ = chosen;
     s.playback.set_sound_effects(settings_.sound_effects);
     s.game.title = title;
-    if (s.list.empty()) return;
+    if (!s.game.loaded) return;
     s.view.show_title(s.game.title);
     author_line_shown_ = author_line(settings_.author);
     s.view.set_author_line(author_line_shown_);
     s.view.refresh_display();
 }
 
-bool KelvaraApp::save_settings() const { return kelvara::save_settings(settings_, settings_file_); }
+bool KelvaraApp::save_settings(FileError* error) const {
+    return kelvara::save_settings(settings_, settings_file_, error);
+}
+
+bool KelvaraApp::remember_board_turned(FileError* error) {
+    settings_.board_turned = session_->game.flip_state == 1;
+    return save_settings(error);
+}
 
 std::vector<std::uint8_t> KelvaraApp::board_picture() {
     BoardSession& s = *session_;

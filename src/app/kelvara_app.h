@@ -26,8 +26,8 @@ public:
 
     // Loads the settings from settings_file (defaults when it is missing), starts the
     // background tune when the settings want it, builds the animation palette, then sets
-    // up the board canvas at board_scale (1 to 3, for the screen). Without
-    // animation_folder, animations go to the program's output folder.
+    // up the board canvas at board_scale (1 to 3, for the screen), turned as it was left.
+    // Without animation_folder, animations go to the program's output folder.
     explicit KelvaraApp(std::filesystem::path settings_file, FolderSource animation_folder = {}, int board_scale = 1);
     KelvaraApp(const KelvaraApp&) = delete;
     KelvaraApp& operator=(const KelvaraApp&) = delete;
@@ -42,8 +42,7 @@ public:
     const Palette& animation_palette() const { return animation_palette_; }
 
     // Opens a record into the session and shows it: its start position, title and
-    // author line. A file of another kind than .che or .pgn empties the list and leaves
-    // the pieces as they were. Nothing changes when the file cannot be read.
+    // author line. Nothing changes when the file cannot be read or is no record.
     OpenOutcome open_record_file(const std::filesystem::path& path);
     // The file last opened, as the file system spells it (UTF-8).
     const std::filesystem::path& record_path() const { return record_path_; }
@@ -51,8 +50,11 @@ public:
     // Takes the settings dialog's values and title. With a record loaded, the board shows
     // the title and the author line at once.
     void take_settings(const Settings& chosen, const std::string& title);
-    // Writes the settings file; false when it could not be written.
-    bool save_settings() const;
+    // Writes the settings file; false, with the reason in error, when it could not be
+    // written.
+    bool save_settings(FileError* error = nullptr) const;
+    // Keeps the board's orientation in the settings file, for the next start.
+    bool remember_board_turned(FileError* error = nullptr);
 
     // The board as the snapshot saves it: at scale 1, whatever scale the screen shows.
     std::vector<std::uint8_t> board_picture();

@@ -12,8 +12,10 @@
 #include "app/kelvara_app.h"
 #include "app/main_window.h"
 #include "app/messages.h"
+#include "app/signal_quit.h"
 #include "app/single_instance.h"
 #include "app/skin.h"
+#include "app/translations.h"
 #include "platform/app_paths.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +26,9 @@ int main(int argc, char** argv) {
     display_scale.restore_environment();
     QApplication::setApplicationName(QStringLiteral("Kelvara"));
     QApplication::setFont(kelvara::program_font());
+    kelvara::install_qt_translations(qt);
+    // SIGTERM, SIGINT and SIGHUP end the program as its close button does.
+    kelvara::QuitOnSignals quit_on_signals([] { QCoreApplication::quit(); });
 
     const QString record = kelvara::record_argument(QApplication::arguments());
     kelvara::SingleInstance instance;
@@ -33,6 +38,7 @@ int main(int argc, char** argv) {
     kelvara::MessageBoxes messages;
     kelvara::QtFileDialogs dialogs;
     kelvara::MainWindow window(app, messages, dialogs);
+    messages.set_owner(&window);
     window.show();
     if (!instance.listen() && instance.hand_over(record)) return 0;
     QObject::connect(&instance, &kelvara::SingleInstance::file_received, &window,

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QUrl>
 
 #include "app/board_display.h"
+#include "app/file_error_text.h"
 #include "app/graphic_button.h"
 #include "app/maker_window.h"
 #include "app/move_list_view.h"
@@ -106,8 +108,9 @@ void MainWindow::create_controls() {
             &MainWindow::open_record);
     connect(add_button(SkinButton::Flip, layout::kFlipButton), &QAbstractButton::clicked, this,
             &MainWindow::flip_board);
-    connect(add_button(SkinButton::Make, layout::kMakeButton), &QAbstractButton::clicked, this,
-            &MainWindow::make_animation);
+    make_button_ = add_button(SkinButton::Make, layout::kMakeButton);
+    connect(make_button_, &QAbstractButton::clicked, this, &MainWindow::make_animation);
+    make_button_->installEventFilter(this);
     connect(add_button(SkinButton::Settings, layout::kSettingsButton), &QAbstractButton::clicked, this,
             &MainWindow::open_settings);
 }
@@ -121,7 +124,7 @@ void MainWindow::create_board_menu() {
     QAction* save = board_menu_->addAction(name_of(layout::kSavePictureAction));
     save->setObjectName(name_of(layout::kSavePictureAction));
     connect(save, &QAction::triggered, this, &MainWindow::save_board_picture);
-    display_->set_menu(board_menu_, [this] { return !app_.session().list.empty(); });
+    display_->set_menu(board_menu_, [this] { return app_.session().game.loaded; });
 }
 
 GraphicButton* MainWindow::add_button(SkinButton pictures, const layout::ControlPlace& place) {
@@ -143,7 +146,14 @@ void MainWindow::open_record() {
 void MainWindow::open_record_file(const QString& file_name) {
     const OpenOutcome outcome = app_.open_record_file(local_path(file_name));
     if (!outcome.opened) {
-        show_message(QStringLiteral("打开文件失败!"), kError, MessageIcon::Critical);
+        // The old first line stays; the second names the file and why.
+        QString text = QStringLiteral("打开文件失败!\n") + QFileInfo(file_name).fileName() + QStringLiteral("：");
+        if (outcome.refusal == OpenOutcome::Refusal::Unreadable)
+            text += chinese_reason(outcome.error);
+        else
+            text += QStringLiteral("不是可以打开的棋谱文件，读不出任何着法或开局局面");
+        if (outcome.stop) text += QStringLiteral("\n") + from_gbk(describe(*outcome.stop));
+        show_message(text, kError, MessageIcon::Critical);
         return;
     }
     moves_->reload();
@@ -180,13 +190,21 @@ void MainWindow::last_move() {
 
 void MainWindow::flip_board() {
     BoardSession& s = app_.session();
-    if (!turn_board(s.game, s.list, s.view))
+    if (!turn_board(s.game, s.list, s.view)) {
         show_message(QStringLiteral("请先打开一个棋谱文件！"), kNotice, MessageIcon::Information);
+        return;
+    }
+    FileError error;
+    if (!app_.remember_board_turned(&error) && !turn_not_remembered_told_) {
+        turn_not_remembered_told_ = true;
+        show_message(QStringLiteral("设置保存失败！\n") + chinese_reason(error), kError, MessageIcon::Critical);
+    }
 }
 
 void MainWindow::copy_record_text() {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(from_gbk(text_record(app_.session().list.rows())));
+    const BoardSession& s = app_.session();
+    clipboard->setText(from_gbk(text_record(s.list.rows(), s.game.fen_start)));
     // Judged by what the clipboard holds afterwards, not by what was asked of it.
     if (!clipboard->text().isEmpty())
         show_message(QStringLiteral("复制棋谱成功！"), kNotice, MessageIcon::Information);
@@ -204,8 +222,10 @@ void MainWindow::save_board_picture() {
     if (bytes.empty()) return;
     const QString file_name = dialogs_.picture_to_save(this);
     if (file_name.isEmpty()) return;
-    if (!write_file_atomically(local_path(file_name), bytes))
-        show_message(QStringLiteral("保存棋图失败！"), kError, MessageIcon::Critical);
+    FileError error;
+    if (!write_file_atomically(local_path(file_name), bytes, &error))
+        show_message(QStringLiteral("保存棋图失败！\n") + file_name + QStringLiteral("：") + chinese_reason(error), kError,
+                     MessageIcon::Critical);
 }
 
 void MainWindow::toggle_demonstration() {
@@ -235,26 +255,57 @@ void MainWindow::make_animation() {
         show_message(QStringLiteral("请先停止自动播放！"), kNotice, MessageIcon::Information);
         return;
     }
-    if (s.list.empty()) {
+    if (!s.game.loaded) {
         show_message(QStringLiteral("请先打开一个棋谱文件！"), kNotice, MessageIcon::Information);
         return;
     }
     MakerWindow maker(app_.animation_job(), app_.animation_palette(), this);
     maker.exec();
-    // The board on screen never changed, so only a failure is left to tell.
-    const GifResult& result = maker.result();
-    if (result.failure == GifResult::Failure::Folder)
-        show_message(QStringLiteral("无法创建文件夹：") + QString::fromStdString(result.path.parent_path().string()),
-                     kError, MessageIcon::Critical);
-    else if (result.failure == GifResult::Failure::File)
-        show_message(QStringLiteral("无法写入动画文件：") + QString::fromStdString(result.path.string()), kError,
-                     MessageIcon::Critical);
+    // Not finished: the program is ending, and the job was stopped.
+    if (maker.finished()) animation_made(maker.result());
+}
+
+void MainWindow::animation_made(const GifResult& result) {
+    const QString file = QString::fromStdString(result.path.string());
+    const QString folder = QString::fromStdString(result.path.parent_path().string());
+    switch (result.failure) {
+        case GifResult::Failure::None: {
+            const int choice = messages_.ask(QStringLiteral("动画制作完成，已保存为：\n") + file, kNotice,
+                                             MessageIcon::Information,
+                                             {QStringLiteral("打开文件夹"), QStringLiteral("打开动画"), QStringLiteral("确定")});
+            if (choice == 0) open_externally(folder);
+            if (choice == 1) open_externally(file);
+            break;
+        }
+        case GifResult::Failure::Folder:
+            show_message(QStringLiteral("无法创建文件夹：") + folder + QStringLiteral("\n") + chinese_reason(result.error),
+                         kError, MessageIcon::Critical);
+            break;
+        case GifResult::Failure::File:
+            show_message(QStringLiteral("无法写入动画文件：") + file + QStringLiteral("\n") + chinese_reason(result.error),
+                         kError, MessageIcon::Critical);
+            break;
+        case GifResult::Failure::Stopped: break;
+    }
+}
+
+void MainWindow::open_externally(const QString& path) {
+    if (!dialogs_.open_externally(path))
+        show_message(QStringLiteral("没有可以打开它的程序：") + path, kError, MessageIcon::Critical);
+}
+
+QString MainWindow::make_button_tip() const { return animation_start_text(app_.animation_job()); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Asked as the tooltip is about to show, so that it follows the selection.
+    if (watched == make_button_ && event->type() == QEvent::ToolTip) make_button_->setToolTip(make_button_tip());
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::open_settings() {
     BoardSession& s = app_.session();
     SettingsDialog dialog(
-        app_.settings(), s.game.title, !s.list.empty(), messages_,
+        app_.settings(), s.game.title, s.game.loaded, messages_,
         [this](const Settings& chosen, const std::string& title) { apply_settings(chosen, title); }, this);
     dialog.exec();
 }
@@ -266,8 +317,9 @@ void MainWindow::apply_settings(const Settings& chosen, const std::string& title
     playback.set_demo_delay(app_.settings().demo_delay);
     if (playback.demo_running()) demo_timer_->start(playback.timer_period());  // the new pace at once
     app_.sounds().follow_music_setting(app_.settings().background_music);
-    if (!app_.save_settings()) {
-        show_message(QStringLiteral("设置保存失败！"), kError, MessageIcon::Critical);
+    FileError error;
+    if (!app_.save_settings(&error)) {
+        show_message(QStringLiteral("设置保存失败！\n") + chinese_reason(error), kError, MessageIcon::Critical);
         return;
     }
     // Qt scales a program only as it starts.

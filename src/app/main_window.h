@@ -55,7 +55,12 @@ public:
     // What OK in the settings dialog does with its values.
     void apply_settings(const Settings& chosen, const std::string& title);
 
+    // What the make button's tooltip says: where the animation starts when it starts at
+    // the selected move, else nothing.
+    QString make_button_tip() const;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -67,6 +72,8 @@ private:
     void show_message(const QString& text, const QString& caption, MessageIcon icon);
     void demonstration_changed();
     void demonstration_tick();
+    void animation_made(const GifResult& result);
+    void open_externally(const QString& path);
 
     KelvaraApp& app_;
     Messages& messages_;
@@ -77,6 +84,8 @@ private:
     MoveListView* moves_ = nullptr;
     QMenu* board_menu_ = nullptr;
     GraphicButton* play_button_ = nullptr;
+    GraphicButton* make_button_ = nullptr;
+    bool turn_not_remembered_told_ = false;  // a settings file that cannot be written is told once
     QTimer* demo_timer_ = nullptr;
 };
 

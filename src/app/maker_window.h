@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <stop_token>
 #include <thread>
 
 #include "export/gif_maker.h"
@@ -18,15 +19,21 @@ class QTimer;
 
 namespace kelvara {
 
+// Where an animation of the job starts, when it starts at the selected move ("从第12着
+// 开始制作，共32幅图"); empty when it is made from the start of the game.
+QString animation_start_text(const GifJob& job);
+
 class MakerWindow : public QDialog {
     Q_OBJECT
 public:
     // palette must outlive the window.
     MakerWindow(GifJob job, const Palette& palette, QWidget* parent = nullptr);
+    // A job still running (the program is ending) is asked to stop and waited for.
     ~MakerWindow() override;
 
-    // What the job came to; meaningful once the window has closed.
+    // What the job came to, once finished() says it has.
     const GifResult& result() const { return result_; }
+    bool finished() const { return finished_; }
     bool running() const { return running_; }
     // The progress bar's fill in pixels.
     int progress_width() const;
@@ -49,14 +56,17 @@ private:
 
     GifJob job_;
     const Palette& palette_;
+    int height_ = 0;
     QPixmap background_;
     QLabel* busy_ = nullptr;
     QTimer* busy_timer_ = nullptr;
     int busy_frame_ = 0;
     QLabel* fill_ = nullptr;
+    std::stop_source stop_;
     std::thread worker_;
     bool started_ = false;
     bool running_ = false;
+    bool finished_ = false;
     GifResult result_;
 };
 

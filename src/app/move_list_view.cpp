@@ -57,7 +57,19 @@ MoveListView::MoveListView(MoveList& list, QWidget* parent) : QListView(parent),
 
 void MoveListView::reload() {
     model_.reload();
+    fit_whole_rows();
     show_list_selection();
+}
+
+void MoveListView::fit_whole_rows() {
+    const int row = model_.rowCount() > 0 ? sizeHintForRow(0) : 0;  // every row is as high
+    const int room = height() - 2 * frameWidth();
+    setViewportMargins(0, 0, 0, row > 0 ? room % row : 0);
+}
+
+void MoveListView::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    fit_whole_rows();
 }
 
 void MoveListView::show_list_selection() {

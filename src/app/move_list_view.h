@@ -27,8 +27,12 @@ protected:
     // the next row is the first and there is no row before it.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void focusInEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The viewport shows whole rows only; what is left of the list's height stays empty
+    // below the last row.
+    void fit_whole_rows();
     void current_row_changed();
     void forget_current_row();
 

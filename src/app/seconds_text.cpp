@@ -1,7 +1,7 @@
 #include "app/seconds_text.h"
 
+#include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 
 namespace kelvara {
@@ -35,30 +35,20 @@ DecimalText split_number(std::string_view text) {
 
 }  // namespace
 
-double read_number(std::string_view text) {
+std::string delay_text(int value, int units_per_second) {
+    const long long v = std::llabs(static_cast<long long>(value));
+    std::string fraction = std::to_string(v % units_per_second);
+    int places = 0;
+    for (int unit = units_per_second; unit > 1; unit /= 10) ++places;
+    fraction.insert(0, static_cast<std::size_t>(places) - std::min<std::size_t>(fraction.size(), places), '0');
+    while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
+    return (value < 0 ? "-" : "") + std::to_string(v / units_per_second) + "." + fraction;
+}
+
+std::optional<int> committed_delay(std::string_view text, const DelayRange& range) {
     const DecimalText d = split_number(text);
-    if (d.whole.empty() && d.fraction.empty()) return 0.0;
-    const std::string digits = std::string(d.whole.empty() ? "0" : d.whole) + "." + std::string(d.fraction) + "0";
-    const double value = std::strtod(digits.c_str(), nullptr);
-    return d.negative ? -value : value;
-}
-
-std::string seconds_text(double seconds) {
-    // The tiny allowance keeps 0.25 from becoming 0.2 when it is stored as 0.2499...
-    const double tenths = std::floor(std::fabs(seconds) * 10.0 + 0.5 + 1e-9);
-    const long long n = static_cast<long long>(tenths);
-    std::string text = std::to_string(n / 10) + "." + std::to_string(n % 10);
-    return seconds < 0 && n != 0 ? "-" + text : text;
-}
-
-std::string seconds_text(int value, int units_per_second) {
-    const long long scaled = static_cast<long long>(value) * 10;
-    long long tenths = scaled / units_per_second;
-    const long long rest = scaled % units_per_second;
-    if (2 * std::llabs(rest) >= units_per_second) tenths += scaled < 0 ? -1 : 1;
-    const long long n = std::llabs(tenths);
-    std::string text = std::to_string(n / 10) + "." + std::to_string(n % 10);
-    return tenths < 0 ? "-" + text : text;
+    if (d.whole.empty() && d.fraction.empty()) return std::nullopt;
+    return std::clamp(scaled_truncated(text, range.units_per_second), range.lowest, range.highest);
 }
 
 int scaled_truncated(std::string_view text, int units_per_second) {

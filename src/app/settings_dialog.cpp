@@ -4,7 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <utility>
 
 #include "app/graphic_button.h"
 #include "app/main_window_layout.h"
@@ -59,11 +63,6 @@ constexpr LabelPlace kLabels[] = {
     {{u"标签11", 16, 151, 60, 18}, u"显示大小："},
 };
 
-// The demonstration delay wraps around within these seconds.
-constexpr double kLongestDemoDelay = 8.0;
-constexpr double kShortestDemoDelay = 0.3;
-constexpr double kTolerance = 1e-7;
-constexpr double kSpinStep = 0.1;
 constexpr std::size_t kTitleBytes = 36;
 constexpr std::size_t kAuthorBytes = 22;
 
@@ -105,7 +104,14 @@ QCheckBox* check_box(QWidget* parent, const ControlPlace& place) {
     return box;
 }
 
-double number_in(const QLineEdit* box) { return read_number(box->text().toStdString()); }
+// Digits, a point and as many decimals as the delay's unit has: 0.001 s for the
+// demonstration, 0.01 s for a frame. Letters, signs and a second point cannot be typed.
+QValidator* delay_validator(const DelayRange& range, QObject* parent) {
+    int places = 0;
+    for (int unit = range.units_per_second; unit > 1; unit /= 10) ++places;
+    const QRegularExpression number(QStringLiteral("[0-9]{0,6}(\\.[0-9]{0,%1})?").arg(places));
+    return new QRegularExpressionValidator(number, parent);
+}
 
 }  // namespace
 
@@ -121,7 +127,13 @@ SettingsDialog::SettingsDialog(const Settings& current, const std::string& title
     // Connected only now: the rules answer what the user types, not the values shown.
     connect(title_, &QLineEdit::textChanged, this, &SettingsDialog::title_changed);
     connect(author_, &QLineEdit::textChanged, this, &SettingsDialog::author_changed);
-    connect(demo_delay_, &QLineEdit::textChanged, this, &SettingsDialog::demo_delay_changed);
+}
+
+void SettingsDialog::create_delay_box(DelayBox& delay, const ControlPlace& place) {
+    delay.box = edit_box<SpinEdit>(this, place);
+    delay.box->setValidator(delay_validator(delay.range, delay.box));
+    delay.box->on_step([this, &delay](int direction) { step(delay, direction); });
+    connect(delay.box, &QLineEdit::editingFinished, this, [this, &delay] { commit(delay); });
 }
 
 void SettingsDialog::create_controls() {
@@ -149,16 +161,14 @@ void SettingsDialog::create_controls() {
     from_selected_move_ = check_box(this, kFromSelectedMove);
     author_ = edit_box<QLineEdit>(this, kAuthorBox);
     title_ = edit_box<QLineEdit>(this, kTitleBox);
-    demo_delay_ = edit_box<SpinEdit>(this, kDemoDelayBox);
-    frame_delay_ = edit_box<SpinEdit>(this, kFrameDelayBox);
+    create_delay_box(demo_delay_, kDemoDelayBox);
+    create_delay_box(frame_delay_, kFrameDelayBox);
     display_size_ = edit_box<QComboBox>(this, kDisplaySizeBox);
     QPalette colours = display_size_->palette();  // a closed list is drawn as a button
     colours.setColor(QPalette::Button, kEditFill);
     colours.setColor(QPalette::ButtonText, kEditText);
     display_size_->setPalette(colours);
     for (int size : kDisplaySizes) display_size_->addItem(QStringLiteral("%1 %").arg(size), size);
-    demo_delay_->on_step([this](int direction) { step(demo_delay_, direction); });
-    frame_delay_->on_step([this](int direction) { step(frame_delay_, direction); });
 
     auto button = [this](SkinButton pictures, const ControlPlace& place) {
         auto* b = new GraphicButton(button_pictures(pictures), this);
@@ -174,8 +184,10 @@ void SettingsDialog::show_values(const Settings& settings, const std::string& ti
     sound_effects_->setChecked(settings.sound_effects);
     background_music_->setChecked(settings.background_music);
     from_selected_move_->setChecked(settings.start_at_selected_move);
-    demo_delay_->setText(QString::fromStdString(seconds_text(settings.demo_delay, 1000)));
-    frame_delay_->setText(QString::fromStdString(seconds_text(settings.frame_delay, 100)));
+    for (auto [delay, value] : {std::pair{&demo_delay_, settings.demo_delay}, {&frame_delay_, settings.frame_delay}}) {
+        delay->value = value;
+        show_delay(*delay);
+    }
     display_size_->setCurrentIndex(std::max(0, display_size_->findData(offered_display_size(settings.display_size))));
     author_->setText(from_gbk(settings.author));
     title_->setText(from_gbk(title));
@@ -183,9 +195,23 @@ void SettingsDialog::show_values(const Settings& settings, const std::string& ti
     for (QLineEdit* box : {author_, title_}) box->setCursorPosition(0);
 }
 
-void SettingsDialog::step(SpinEdit* box, int direction) {
-    // Set with its signal on: the demonstration delay's wrap-around applies to a step too.
-    box->setText(QString::fromStdString(seconds_text(number_in(box) + direction * kSpinStep)));
+void SettingsDialog::commit(DelayBox& delay) {
+    if (const auto value = committed_delay(delay.box->text().toStdString(), delay.range)) delay.value = *value;
+    show_delay(delay);
+}
+
+void SettingsDialog::step(DelayBox& delay, int direction) {
+    commit(delay);
+    const int tenth = delay.range.units_per_second / 10;
+    delay.value = std::clamp(delay.value + direction * tenth, delay.range.lowest, delay.range.highest);
+    show_delay(delay);
+}
+
+void SettingsDialog::show_delay(DelayBox& delay) {
+    const QString shown = QString::fromStdString(delay_text(delay.value, delay.range.units_per_second));
+    if (delay.box->text() == shown) return;
+    delay.box->setText(shown);
+    delay.box->setCursorPosition(0);  // a long value shows its whole seconds
 }
 
 void SettingsDialog::title_changed() {
@@ -207,21 +233,6 @@ void SettingsDialog::keep_within(QLineEdit* box, std::size_t max_bytes, const QS
     box->setText(from_gbk(gbk::cut_whole_chars(text, max_bytes)));
 }
 
-void SettingsDialog::demo_delay_changed() {
-    // Above the longest delay the box wraps to the shortest; below the shortest (an
-    // empty or non-numeric text included) to the longest.
-    QString text = demo_delay_->text();
-    double seconds = number_in(demo_delay_);
-    if (seconds > kLongestDemoDelay + kTolerance) {
-        text = QString::fromStdString(seconds_text(kShortestDemoDelay));
-        seconds = kShortestDemoDelay;
-    }
-    if (seconds < kShortestDemoDelay - kTolerance) text = QString::fromStdString(seconds_text(kLongestDemoDelay));
-    if (text == demo_delay_->text()) return;
-    const QSignalBlocker quiet(demo_delay_);
-    demo_delay_->setText(text);
-}
-
 void SettingsDialog::warn(const QString& text) { messages_.show(text, QStringLiteral("警告"), MessageIcon::Warning); }
 
 void SettingsDialog::confirm() {
@@ -229,8 +240,10 @@ void SettingsDialog::confirm() {
     chosen.sound_effects = sound_effects_->isChecked();
     chosen.background_music = background_music_->isChecked();
     chosen.start_at_selected_move = from_selected_move_->isChecked();
-    chosen.demo_delay = scaled_truncated(demo_delay_->text().toStdString(), 1000);
-    chosen.frame_delay = scaled_truncated(frame_delay_->text().toStdString(), 100);
+    commit(demo_delay_);
+    commit(frame_delay_);
+    chosen.demo_delay = demo_delay_.value;
+    chosen.frame_delay = frame_delay_.value;
     chosen.author = to_gbk(author_->text());
     chosen.display_size = offered_display_size(display_size_->currentData().toInt());
     if (confirm_) confirm_(chosen, to_gbk(title_->text()));

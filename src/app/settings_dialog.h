@@ -1,8 +1,10 @@
 #pragma once
 // The settings dialog: the sound switches, the demonstration and frame delays in seconds,
-// the author, the loaded record's title, where the animation starts and the display size. Its boxes keep
-// their texts within bounds as they are typed; OK hands the values to the owner, cancel
-// and close drop them.
+// the author, the loaded record's title, where the animation starts and the display size.
+// The title and author boxes keep their texts within bounds as they are typed; a delay box
+// takes any number as it is typed and brings it into its range when it is committed
+// (Enter, the focus leaving it, a spin button, OK), showing then what will be saved. OK
+// hands the values to the owner, cancel and close drop them.
 
 #include <QDialog>
 #include <QPixmap>
@@ -10,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "app/main_window_layout.h"
 #include "app/messages.h"
 #include "app/settings.h"
 
@@ -39,10 +42,19 @@ protected:
 private:
     void create_controls();
     void show_values(const Settings& settings, const std::string& title);
+    // A delay box, its range and the value it last committed.
+    struct DelayBox {
+        SpinEdit* box = nullptr;
+        DelayRange range;
+        int value = 0;
+    };
+    void create_delay_box(DelayBox& delay, const layout::ControlPlace& place);
     void title_changed();
     void author_changed();
-    void demo_delay_changed();
-    void step(SpinEdit* box, int direction);
+    // A text that is no number goes back to the value before it.
+    void commit(DelayBox& delay);
+    void step(DelayBox& delay, int direction);
+    void show_delay(DelayBox& delay);
     // Cuts the box's text to max_bytes of GBK at a whole character, after the warning.
     void keep_within(QLineEdit* box, std::size_t max_bytes, const QString& warning);
     void warn(const QString& text);
@@ -57,8 +69,8 @@ private:
     QCheckBox* from_selected_move_ = nullptr;
     QLineEdit* author_ = nullptr;
     QLineEdit* title_ = nullptr;
-    SpinEdit* demo_delay_ = nullptr;
-    SpinEdit* frame_delay_ = nullptr;
+    DelayBox demo_delay_{nullptr, kDemoDelayRange, 0};
+    DelayBox frame_delay_{nullptr, kFrameDelayRange, 0};
     QComboBox* display_size_ = nullptr;
 };
 

@@ -22,6 +22,9 @@ SDL_RWops* read_from(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 SoundPlayer::SoundPlayer() {
+    // SDL would take SIGINT and SIGTERM for an event queue the program never reads, and
+    // the program would no longer end on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     for (const char* font : kSoundfonts) {
         std::error_code ec;

@@ -83,7 +83,9 @@ TEST_F(BoardCommandsTest, PictureIsSavedWhereTheUserSaysOrTheFailureIsReported) 
 
     dialogs.save_answer = QString::fromStdString((dir.path() / "no folder" / "board.bmp").string());
     action(u"截取当前棋图")->trigger();
-    expect_message(0, "保存棋图失败！", "错误", MessageIcon::Critical);
+    // The failure names the file and says why.
+    expect_message(0, ("保存棋图失败！\n" + dialogs.save_answer.toStdString() + "：文件或文件夹不存在").c_str(), "错误",
+                   MessageIcon::Critical);
 
     dialogs.save_answer.clear();  // cancelled
     action(u"截取当前棋图")->trigger();

@@ -3,6 +3,7 @@
 // file dialogs answered by the test.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -25,14 +26,20 @@ struct ShownMessage {
     QString text;
     QString caption;
     MessageIcon icon;
+    QStringList choices;  // empty: one OK button
 };
 
 class RecordingMessages : public Messages {
 public:
     void show(const QString& text, const QString& caption, MessageIcon icon) override {
-        shown.push_back({text, caption, icon});
+        shown.push_back({text, caption, icon, {}});
+    }
+    int ask(const QString& text, const QString& caption, MessageIcon icon, const QStringList& choices) override {
+        shown.push_back({text, caption, icon, choices});
+        return answer;
     }
     std::vector<ShownMessage> shown;
+    int answer = -1;  // the button ask() presses: -1 closes the box
 };
 
 class AnsweringDialogs : public FileDialogs {
@@ -45,10 +52,15 @@ public:
         ++save_asked;
         return save_answer;
     }
+    bool open_externally(const QString& path) override {
+        opened_externally.push_back(path);
+        return true;
+    }
     QString open_answer;  // empty: the user cancels
     QString save_answer;
     int open_asked = 0;
     int save_asked = 0;
+    std::vector<QString> opened_externally;
 };
 
 // A short game with captures at moves 3 and 5.

@@ -1,3 +1,6 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -54,14 +57,15 @@ TEST_F(MakerTest, WritesWhatTheMakerWritesForTheSameRecordAndLeavesTheBoardAlone
     const Position board = session().game.board;
 
     click(u"图形按钮_制作");  // returns when the maker window has closed
-    EXPECT_EQ(message_count(), 0);
     const auto made = animation_folder() / "对局 一.gif";
     ASSERT_TRUE(std::filesystem::exists(made));
+    ASSERT_EQ(message_count(), 1);  // where the file went; the box was closed
+    EXPECT_TRUE(dialogs.opened_externally.empty());
 
     // The same record and options, made straight by the maker.
     GifJob job;
     MoveList list;
-    ASSERT_TRUE(open_record(dir.path() / "records" / "对局 一.pgn", job.game, list).read);
+    ASSERT_TRUE(open_record(dir.path() / "records" / "对局 一.pgn", job.game, list).opened);
     job.game.flip_state = 1;
     job.title = G("新标题");
     job.author_line = G("动画制作：某人");
@@ -79,6 +83,61 @@ TEST_F(MakerTest, WritesWhatTheMakerWritesForTheSameRecordAndLeavesTheBoardAlone
     EXPECT_EQ(session().game.current_move, 2);
     EXPECT_EQ(session().game.making, 0);
     EXPECT_EQ(view_selection(), 2);
+}
+
+TEST_F(MakerTest, TheEndOfTheJobSaysWhereTheFileWentAndOffersToOpenIt) {
+    start();
+    open_game();
+    const QString made = QString::fromStdString((animation_folder() / "对局 一.gif").string());
+    for (int answer : {0, 1, 2}) {
+        messages.shown.clear();
+        dialogs.opened_externally.clear();
+        messages.answer = answer;
+        click(u"图形按钮_制作");
+        ASSERT_EQ(message_count(), 1);
+        EXPECT_EQ(messages.shown[0].text, QStringLiteral("动画制作完成，已保存为：\n") + made);
+        EXPECT_EQ(messages.shown[0].caption, QStringLiteral("提示"));
+        EXPECT_EQ(messages.shown[0].choices,
+                  QStringList({QStringLiteral("打开文件夹"), QStringLiteral("打开动画"), QStringLiteral("确定")}));
+        const std::vector<QString> opened =
+            answer == 0   ? std::vector<QString>{QString::fromStdString(animation_folder().string())}
+            : answer == 1 ? std::vector<QString>{made}
+                          : std::vector<QString>{};
+        EXPECT_EQ(dialogs.opened_externally, opened) << answer;
+    }
+}
+
+// A 2-picture animation of a long game is never a surprise: the button and the maker
+// window say where it starts.
+TEST_F(MakerTest, StartingAtTheSelectedMoveIsShownBeforeAndDuringTheJob) {
+    start();
+    open_game();
+    auto* make = control<QAbstractButton>(u"图形按钮_制作");
+    const auto tip = [&] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), make->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(make, &help);
+        return make->toolTip();
+    };
+    EXPECT_EQ(tip(), "");  // from the start: nothing to say
+    Settings chosen = app->settings();
+    chosen.start_at_selected_move = true;
+    app->take_settings(chosen, session().game.title);
+    EXPECT_EQ(tip(), "");  // no move selected: the whole game
+    click(u"图形按钮_尾步");
+    EXPECT_EQ(tip(), QStringLiteral("从第6着开始制作，共2幅图"));
+    click(u"图形按钮_首步");
+    click(u"图形按钮_下步");
+    EXPECT_EQ(tip(), QStringLiteral("从第1着开始制作，共6幅图"));
+
+    click(u"图形按钮_尾步");
+    MakerWindow maker(app->animation_job(), app->animation_palette(), window.get());
+    auto* label = maker.findChild<QLabel*>(QStringLiteral("标签_起始着"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("从第6着开始制作，共2幅图"));
+    EXPECT_EQ(maker.size(), QSize(222, 75));  // a line taller, below the bar
+    EXPECT_GE(label->geometry().top(), 46);
+    EXPECT_EQ(maker.exec(), QDialog::Accepted);
+    EXPECT_EQ(maker.result().pictures, 2);
 }
 
 TEST_F(MakerTest, IsASmallRoundedWindowOverTheMainWindowWhoseBarFillsUp) {
@@ -121,14 +180,16 @@ TEST_F(MakerTest, FailuresAreReportedAndTheBoardStays) {
 
     std::ofstream(animation_folder(), std::ios::binary) << "a file where the folder should be";
     click(u"图形按钮_制作");
-    expect_failure(QStringLiteral("无法创建文件夹：") + QString::fromStdString(animation_folder().string()));
+    expect_failure(QStringLiteral("无法创建文件夹：") + QString::fromStdString(animation_folder().string()) +
+                   QStringLiteral("\n路径中有一项不是文件夹"));
 
     std::filesystem::remove(animation_folder());
     std::filesystem::create_directories(animation_folder() / "对局 一.gif");  // a folder in the file's place
     messages.shown.clear();
     click(u"图形按钮_制作");
     expect_failure(QStringLiteral("无法写入动画文件：") +
-                   QString::fromStdString((animation_folder() / "对局 一.gif").string()));
+                   QString::fromStdString((animation_folder() / "对局 一.gif").string()) +
+                   QStringLiteral("\n这是一个文件夹"));
     EXPECT_EQ(shown_board(), shown);
 }
 

@@ -1,14 +1,19 @@
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <fstream>
 
 #include "app/ui_text.h"
+#include "export/gif_reading.h"
 #include "gui_fixture.h"
 #include "record/open_record.h"
 
@@ -71,7 +76,8 @@ TEST_F(OpenRecordTest, UnreadableFileIsReportedAndTheRecordStays) {
     dialogs.open_answer = QString::fromStdString((dir.path() / "missing.pgn").string());
     click(u"图形按钮_打开");
     ASSERT_EQ(message_count(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("打开文件失败!"));
+    // The first line as it always was; the second names the file and why.
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("打开文件失败!\nmissing.pgn：文件或文件夹不存在"));
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("错误"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(session().list.row_count(), 6);
@@ -82,6 +88,11 @@ TEST_F(OpenRecordTest, UnreadableFileIsReportedAndTheRecordStays) {
     click(u"图形按钮_打开");
     EXPECT_EQ(message_count(), 1);
     EXPECT_EQ(session().list.row_count(), 6);
+
+    dialogs.open_answer = QString::fromStdString(dir.path().string());
+    click(u"图形按钮_打开");
+    ASSERT_EQ(message_count(), 2);
+    EXPECT_TRUE(messages.shown[1].text.endsWith(QStringLiteral("：这是一个文件夹"))) << messages.shown[1].text.toStdString();
 }
 
 TEST_F(OpenRecordTest, ReaderThatStopsEarlyNamesTheMoveAndKeepsTheMovesBefore) {
@@ -100,18 +111,65 @@ TEST_F(OpenRecordTest, ReaderThatStopsEarlyNamesTheMoveAndKeepsTheMovesBefore) {
     EXPECT_EQ(control<QListView>(u"超级列表框_回合")->model()->rowCount(), 2);
 }
 
-TEST_F(OpenRecordTest, FileOfAnotherKindEmptiesTheListButKeepsThePieces) {
+TEST_F(OpenRecordTest, FilesThatAreNoRecordsAreRefusedAndTheRecordStays) {
     start();
     open_through_button("game.pgn", kShortPgn);
-    session().list.select(3);
-    const Position shown = session().game.board;
+    click(u"图形按钮_下步");
+    click(u"图形按钮_下步");
+    const QImage shown = shown_board();
     const std::vector<int> pieces = session().view.piece_sprites();
-    open_through_button("notes.txt", "1. 炮二平五\n");
+    std::string binary;
+    for (int i = 0; i < 2000; ++i) binary += static_cast<char>((i * 7919 + 5) % 256);
+    const std::pair<const char*, std::string> files[] = {{"empty.che", ""}, {"binary.pgn", binary}};
+    for (const auto& [name, bytes] : files) {
+        messages.shown.clear();
+        dialogs.open_answer = QString::fromStdString((dir.path() / name).string());
+        std::ofstream(dir.path() / name, std::ios::binary) << bytes;
+        click(u"图形按钮_打开");
+        ASSERT_EQ(message_count(), 1) << name;
+        // A third line may say what stopped the reader at the first move.
+        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("打开文件失败!\n") + QString::fromUtf8(name) +
+                                                      QStringLiteral("：不是可以打开的棋谱文件，读不出任何着法或开局局面")))
+            << messages.shown[0].text.toStdString();
+        EXPECT_EQ(messages.shown[0].caption, QStringLiteral("错误"));
+        EXPECT_EQ(control<QListView>(u"超级列表框_回合")->model()->rowCount(), 6) << name;
+        EXPECT_EQ(view_selection(), 1) << name;
+        EXPECT_EQ(shown_board(), shown) << name;
+        EXPECT_EQ(session().view.piece_sprites(), pieces) << name;
+        EXPECT_EQ(control<QLabel>(u"透明标签_标题")->text(), QStringLiteral("game.pgn")) << name;
+    }
+}
+
+// A start position is a record even without moves: it turns, it is pictured, copied and
+// animated as one picture.
+TEST_F(OpenRecordTest, AStartPositionWithoutMovesIsARecord) {
+    start();
+    open_through_button("end.pgn", "[Event \"残局\"]\n[FEN \"3k5/9/9/9/9/9/9/9/4A4/4K4 w - - 0 1\"]\n");
     EXPECT_EQ(message_count(), 0);
-    EXPECT_EQ(control<QListView>(u"超级列表框_回合")->model()->rowCount(), 0);
-    EXPECT_EQ(session().game.board, shown);
-    EXPECT_EQ(session().view.piece_sprites(), pieces);
-    EXPECT_EQ(control<QLabel>(u"透明标签_标题")->text(), QStringLiteral("notes.txt"));
+    EXPECT_EQ(control<QLabel>(u"透明标签_标题")->text(), QStringLiteral("end.pgn"));
+    const QImage upright = shown_board();
+    click(u"图形按钮_交换");
+    EXPECT_EQ(message_count(), 0);
+    EXPECT_EQ(session().game.flip_state, 1);
+    EXPECT_NE(shown_board(), upright);
+    EXPECT_EQ(shown_board(), expected_board(-1));
+
+    QWidget* display = control(u"动画框2");
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("超级菜单1"));
+    QTest::mousePress(display, Qt::RightButton, {}, QPoint(40, 50));
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+    window->findChild<QAction*>(QStringLiteral("复制文本棋谱"))->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3k5/9/9/9/9/9/9/9/4A4/4K4"));
+    EXPECT_EQ(messages.shown.back().text, QStringLiteral("复制棋谱成功！"));
+
+    messages.shown.clear();
+    click(u"图形按钮_制作");
+    ASSERT_EQ(message_count(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("动画制作完成")));
+    const GifLayout gif = read_gif_layout(test::read_file(animation_folder() / "end.gif"));
+    EXPECT_EQ(gif.pictures.size(), 1u);
+    EXPECT_TRUE(gif.trailer);
 }
 
 TEST_F(OpenRecordTest, CommandLineAndDroppedFilesTakeTheSamePath) {

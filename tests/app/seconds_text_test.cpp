@@ -7,30 +7,11 @@
 namespace kelvara {
 namespace {
 
-TEST(SecondsText, ReadsTheNumberAtTheStart) {
-    EXPECT_DOUBLE_EQ(read_number("1.5"), 1.5);
-    EXPECT_DOUBLE_EQ(read_number(" -0.2s"), -0.2);
-    EXPECT_DOUBLE_EQ(read_number(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(read_number("8."), 8.0);
-    EXPECT_DOUBLE_EQ(read_number(""), 0.0);
-    EXPECT_DOUBLE_EQ(read_number("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(read_number("-"), 0.0);
-}
-
-TEST(SecondsText, ShowsOneDecimalRoundedHalfUp) {
-    EXPECT_EQ(seconds_text(1.0), "1.0");
-    EXPECT_EQ(seconds_text(0.25), "0.3");
-    EXPECT_EQ(seconds_text(0.3 - 0.1), "0.2");  // 0.19999999999999998
-    EXPECT_EQ(seconds_text(8.0 + 0.1), "8.1");
-    EXPECT_EQ(seconds_text(-0.1), "-0.1");
-    EXPECT_EQ(seconds_text(-0.01), "0.0");
-
-    EXPECT_EQ(seconds_text(1000, 1000), "1.0");
-    EXPECT_EQ(seconds_text(1050, 1000), "1.1");
-    EXPECT_EQ(seconds_text(1049, 1000), "1.0");
-    EXPECT_EQ(seconds_text(30, 100), "0.3");
-    EXPECT_EQ(seconds_text(-25, 100), "-0.3");
-    EXPECT_EQ(seconds_text(INT_MAX, 100), "21474836.5");
+TEST(SecondsText, ShowsAsManyDecimalsAsTheValueNeeds) {
+    EXPECT_EQ(delay_text(1000, 1000), "1.0");
+    EXPECT_EQ(delay_text(1450, 1000), "1.45");
+    EXPECT_EQ(delay_text(1, 1000), "0.001");
+    EXPECT_EQ(delay_text(65535, 100), "655.35");
 }
 
 TEST(SecondsText, ScalesTheDigitsAsTypedTruncatingTowardZero) {
@@ -44,6 +25,17 @@ TEST(SecondsText, ScalesTheDigitsAsTypedTruncatingTowardZero) {
     EXPECT_EQ(scaled_truncated("abc", 100), 0);
     EXPECT_EQ(scaled_truncated("99999999999", 100), INT_MAX);
     EXPECT_EQ(scaled_truncated("-99999999999", 100), INT_MIN);
+}
+
+TEST(SecondsText, ACommittedDelayIsBroughtToTheNearestEndOfItsRange) {
+    EXPECT_EQ(committed_delay(".5", kDemoDelayRange), 500);
+    EXPECT_EQ(committed_delay("0", kDemoDelayRange), 300);
+    EXPECT_EQ(committed_delay("99999", kDemoDelayRange), 8000);
+    EXPECT_EQ(committed_delay("8.0.5", kDemoDelayRange), 8000);  // the number at the start
+    EXPECT_EQ(committed_delay("", kDemoDelayRange), std::nullopt);
+    EXPECT_EQ(committed_delay(".", kDemoDelayRange), std::nullopt);
+    EXPECT_EQ(committed_delay("-0.2", kFrameDelayRange), 2);
+    EXPECT_EQ(committed_delay("655.35", kFrameDelayRange), 65535);
 }
 
 }  // namespace

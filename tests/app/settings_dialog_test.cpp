@@ -99,7 +99,7 @@ TEST_F(SettingsDialogTest, IsAFramelessDialogWithEveryControlInPlaceShowingTheSe
             EXPECT_FALSE(in<QCheckBox>(dialog, u"选择框_音效")->isChecked());
             EXPECT_TRUE(in<QCheckBox>(dialog, u"选择框_背乐")->isChecked());
             EXPECT_FALSE(in<QCheckBox>(dialog, u"选择框_定着")->isChecked());
-            EXPECT_EQ(box(dialog, u"编辑框_演示延时")->text(), "1.5");  // 1.45 rounds half up
+            EXPECT_EQ(box(dialog, u"编辑框_演示延时")->text(), "1.45");  // what OK would save
             EXPECT_EQ(box(dialog, u"编辑框_帧延时")->text(), "0.3");
             EXPECT_EQ(box(dialog, u"编辑框_动画作者")->text(), QStringLiteral("某人"));
             EXPECT_EQ(box(dialog, u"编辑框_动画标题")->text(), QStringLiteral("测试对局"));
@@ -108,40 +108,99 @@ TEST_F(SettingsDialogTest, IsAFramelessDialogWithEveryControlInPlaceShowingTheSe
     EXPECT_EQ(message_count(), 0);
 }
 
-TEST_F(SettingsDialogTest, DemonstrationDelayWrapsAroundTheFrameDelayDoesNot) {
+// What is typed stays as typed; the range applies when the value is committed, and the
+// box then shows what will be saved.
+TEST_F(SettingsDialogTest, TheDemonstrationDelayTakesWhatIsTypedAndKeepsItInRangeOnCommit) {
     start();
-    in_dialog(
-        [](QWidget* dialog) {
-            QLineEdit* demo = box(dialog, u"编辑框_演示延时");
-            EXPECT_EQ(demo->text(), "1.0");
-            demo->setText("8.0");
-            spin(dialog, u"编辑框_演示延时", +1);  // 8.1 is beyond the longest delay
-            EXPECT_EQ(demo->text(), "0.3");
-            spin(dialog, u"编辑框_演示延时", -1);  // 0.2 is below the shortest
-            EXPECT_EQ(demo->text(), "8.0");
-            spin(dialog, u"编辑框_演示延时", -1);
-            EXPECT_EQ(demo->text(), "7.9");
-            demo->clear();
-            EXPECT_EQ(demo->text(), "8.0");
-            demo->setText("abc");
-            EXPECT_EQ(demo->text(), "8.0");
-            demo->setText("9");
-            EXPECT_EQ(demo->text(), "0.3");
+    in_dialog([](QWidget* dialog) {
+        QLineEdit* demo = box(dialog, u"编辑框_演示延时");
+        const auto type = [demo](const char* keys) {
+            demo->setFocus();
             demo->selectAll();
-            QTest::keyClicks(demo, "1.5");  // typed key by key, every text on the way is valid
-            EXPECT_EQ(demo->text(), "1.5");
+            QTest::keyClick(demo, Qt::Key_Backspace);
+            EXPECT_EQ(demo->text(), "");  // an empty box stays empty while it is edited
+            QTest::keyClicks(demo, keys);
+        };
+        EXPECT_EQ(demo->text(), "1.0");
+        type("0.5");
+        EXPECT_EQ(demo->text(), "0.5");
+        QTest::keyClick(demo, Qt::Key_Return);
+        EXPECT_EQ(demo->text(), "0.5");
+        type("0");
+        EXPECT_EQ(demo->text(), "0");
+        QTest::keyClick(demo, Qt::Key_Return);
+        EXPECT_EQ(demo->text(), "0.3");  // the nearest end of 0.3 to 8 seconds
+        type("99999");
+        EXPECT_EQ(demo->text(), "99999");
+        QTest::keyClick(demo, Qt::Key_Return);
+        EXPECT_EQ(demo->text(), "8.0");
+        type("abc8.0.5");  // letters and a second point cannot be typed
+        EXPECT_EQ(demo->text(), "8.05");
+        QTest::keyClick(demo, Qt::Key_Return);
+        EXPECT_EQ(demo->text(), "8.0");
+        type("2.5");
+        QTest::keyClick(demo, Qt::Key_Return);
+        type("");
+        QTest::keyClick(demo, Qt::Key_Return);  // no number: the value before it comes back
+        EXPECT_EQ(demo->text(), "2.5");
 
+        // The arrows step from the committed value and stop at the ends.
+        demo->setText("7.95");
+        spin(dialog, u"编辑框_演示延时", +1);
+        EXPECT_EQ(demo->text(), "8.0");
+        spin(dialog, u"编辑框_演示延时", +1);
+        EXPECT_EQ(demo->text(), "8.0");
+        demo->setText("0.35");
+        spin(dialog, u"编辑框_演示延时", -1);
+        spin(dialog, u"编辑框_演示延时", -1);
+        EXPECT_EQ(demo->text(), "0.3");
+        type("0.5");  // left as typed: OK commits it
+    });
+    EXPECT_EQ(app->settings().demo_delay, 500);
+    EXPECT_NE(test::read_file(settings_path()).find(G("演示延时=500\r\n")), std::string::npos);
+}
+
+TEST_F(SettingsDialogTest, TheFrameDelayHoldsOnlyWhatAGifCanHold) {
+    start();
+    const auto ok_with = [this](const std::function<void(QLineEdit*)>& edit) {
+        QString shown;
+        in_dialog([&](QWidget* dialog) {
             QLineEdit* frame = box(dialog, u"编辑框_帧延时");
-            frame->setText("0.0");
-            spin(dialog, u"编辑框_帧延时", -1);
-            EXPECT_EQ(frame->text(), "-0.1");
-            frame->setText("20.0");
-            spin(dialog, u"编辑框_帧延时", +1);
-            EXPECT_EQ(frame->text(), "20.1");
-            frame->clear();
-            EXPECT_EQ(frame->text(), "");
-        },
-        u"图形按钮_取消");
+            edit(frame);
+            QTest::keyClick(frame, Qt::Key_Return);
+            shown = frame->text();
+        });
+        return shown;
+    };
+    const auto typed = [](const char* keys) {
+        return [keys](QLineEdit* frame) {
+            frame->setFocus();
+            frame->selectAll();
+            QTest::keyClicks(frame, keys);
+        };
+    };
+    EXPECT_EQ(ok_with(typed("-0.2")), "0.2");  // the sign cannot be typed
+    EXPECT_EQ(app->settings().frame_delay, 20);
+    EXPECT_EQ(ok_with(typed("99999999")), "655.35");
+    EXPECT_EQ(app->settings().frame_delay, 65535);
+    // A text that cannot be typed, set straight into the box, is committed by OK.
+    ok_with([](QLineEdit* frame) { frame->setText("abc"); });
+    EXPECT_EQ(app->settings().frame_delay, 65535);  // the value before it
+    EXPECT_EQ(ok_with(typed("0")), "0.02");
+    EXPECT_NE(test::read_file(settings_path()).find(G("帧延时=2\r\n")), std::string::npos);
+}
+
+// A corrupt value in the file is neither shown nor saved back.
+TEST_F(SettingsDialogTest, AnImpossibleSettingIsReplacedByItsDefault) {
+    std::ofstream(settings_path(), std::ios::binary) << G("[设置]\r\n演示延时=-2147483600\r\n帧延时=0\r\n");
+    start();
+    in_dialog([](QWidget* dialog) {
+        EXPECT_EQ(box(dialog, u"编辑框_演示延时")->text(), "1.0");
+        EXPECT_EQ(box(dialog, u"编辑框_帧延时")->text(), "1.0");
+    });
+    const std::string saved = test::read_file(settings_path());
+    EXPECT_NE(saved.find(G("演示延时=1000\r\n")), std::string::npos);
+    EXPECT_NE(saved.find(G("帧延时=100\r\n")), std::string::npos);
 }
 
 TEST_F(SettingsDialogTest, TitleAndAuthorAreCutAtWholeCharactersAfterAWarning) {
@@ -230,8 +289,8 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
         box(dialog, u"编辑框_动画作者")->setText(QStringLiteral("某人"));
         box(dialog, u"编辑框_动画标题")->setText(QStringLiteral("新标题"));
     });
-    EXPECT_EQ(test::read_file(settings_path()),
-              G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n显示大小=100\r\n"));
+    EXPECT_EQ(test::read_file(settings_path()), G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n"
+                                                  "动画作者=某人\r\n显示大小=100\r\n棋盘翻转=假\r\n"));
     const Settings& s = app->settings();
     EXPECT_FALSE(s.sound_effects);
     EXPECT_TRUE(s.start_at_selected_move);
@@ -241,17 +300,13 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
     EXPECT_NE(shown_board(), before);  // the title and author lines changed at once
     EXPECT_EQ(app->animation_job().author_line, G("动画制作：某人"));
 
-    // Delays are read from the digits as typed; the frame delay may be 0 or negative.
+    // Delays are read from the digits as typed.
     in_dialog([](QWidget* dialog) {
         box(dialog, u"编辑框_帧延时")->setText("0.29");
         box(dialog, u"编辑框_演示延时")->setText("4.35");
     });
     EXPECT_EQ(app->settings().frame_delay, 29);
     EXPECT_EQ(app->settings().demo_delay, 4350);
-    in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_帧延时")->setText("-0.2"); });
-    EXPECT_EQ(app->settings().frame_delay, -20);
-    in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_帧延时")->setText("abc"); });
-    EXPECT_EQ(app->settings().frame_delay, 0);
 
     // An empty author empties the author line.
     in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_动画作者")->clear(); });
@@ -286,7 +341,7 @@ TEST_F(SettingsDialogTest, AFailedSaveIsReported) {
     std::filesystem::create_directory(settings_path());  // cannot be written as a file
     in_dialog([](QWidget*) {});
     ASSERT_EQ(message_count(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("设置保存失败！"));
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("设置保存失败！\n这是一个文件夹"));
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("错误"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
 }

@@ -1,6 +1,7 @@
 #include "platform/sound_player.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <cstdlib>
 
@@ -23,6 +24,19 @@ TEST(SoundPlayer, PlaysEffectsAndFollowsTheMusicMode) {
     EXPECT_TRUE(player.music_playing());
     player.set_music(assets::tune_mid, MusicMode::Off);
     EXPECT_FALSE(player.music_playing());
+}
+
+// The program's own handling of SIGTERM and SIGINT must not be taken over by SDL, which
+// would turn them into events that nobody reads.
+TEST(SoundPlayer, LeavesTheTerminationSignalsAlone) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SoundPlayer player;
+    EXPECT_TRUE(player.available());
+    for (int s : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        ASSERT_EQ(::sigaction(s, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << s;
+    }
 }
 
 // Without any usable driver nothing fails and the mode is still kept.
