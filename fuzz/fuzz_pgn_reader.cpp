@@ -26,9 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto stop = read_pgn_record(bytes, game, list);
 
     // Every move the scanner finds is either read or the one the reader stopped at.
-    const std::string gbk = looks_like_utf8(bytes)
-                                ? utf8_to_gbk(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes)
-                                : std::string(bytes);
+    const std::string_view text = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    const std::string gbk = looks_like_utf8(text) ? utf8_to_gbk(text) : std::string(text);
     fuzz::check_read(game, list, stop, scan_pgn(gbk).moves.size());
     if (stop) KELVARA_FUZZ_CHECK(stop->reason == StopReason::UnresolvedMove);
 

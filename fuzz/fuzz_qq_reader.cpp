@@ -32,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The board shows the start for the flip state; the reference has played every move.
     KELVARA_FUZZ_CHECK(game.board == (game.flip_state ? layouts::kFlippedLayout : layouts::kStandardLayout));
     const Position start = game.flip_state ? rotated(layouts::kFlippedLayout) : layouts::kStandardLayout;
-    KELVARA_FUZZ_CHECK(game.reference == fuzz::replay(game.moves, start, false));
+    // Every move's piece stood on its from-square, of the side and kind its code names.
+    KELVARA_FUZZ_CHECK(game.reference == fuzz::replay(game.moves, start, true));
     return 0;
 }

@@ -19,7 +19,8 @@ void check_read(const GameRecord& game, const MoveList& list, const std::optiona
                 std::size_t announced);
 
 // Plays the moves on start (standard orientation) and returns the final position. When
-// pieces_must_stand, each move's piece must stand on its from-square as it is played.
+// pieces_must_stand, a piece of each move's side and kind must stand on its from-square as
+// it is played (either code of a pair names the piece).
 Position replay(const std::vector<MoveRecord>& moves, Position start, bool pieces_must_stand);
 
 bool holds_only_pieces(const Position& position);

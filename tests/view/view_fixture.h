@@ -19,9 +19,10 @@ inline void load_pgn(BoardSession& s, const std::string& utf8_moves, int flip_st
     show_opened_record(s.game, s.view, "");
 }
 
-// The composed board of a fresh session showing position, for comparing pictures.
-inline Image fresh_picture(const GameRecord& game, int selected, int scale = 1) {
-    BoardSession fresh(scale);
+// The composed board of a session that draws the game afresh at the selected row (-1:
+// the start), for comparing pictures. Drawing replaces everything a game shows, so one
+// session may serve many games.
+inline Image fresh_picture(const GameRecord& game, int selected, BoardSession& fresh) {
     fresh.game = game;
     fresh.view.show_file_labels(game.flip_state);
     fresh.view.redraw_board(fresh.game);
@@ -32,6 +33,11 @@ inline Image fresh_picture(const GameRecord& game, int selected, int scale = 1) 
     }
     fresh.view.set_move_counter(static_cast<int>(game.moves.size()), selected + 1);
     return fresh.canvas.composed();
+}
+
+inline Image fresh_picture(const GameRecord& game, int selected, int scale = 1) {
+    BoardSession fresh(scale);
+    return fresh_picture(game, selected, fresh);
 }
 
 }  // namespace kelvara::test
