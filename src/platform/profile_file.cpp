@@ -82,6 +82,14 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
+// A value the reader would change (blanks at an end, or one pair of matching quotes
+// around it) is written inside quotes, so that it reads back as it was written.
+bool needs_quotes(std::string_view value) {
+    if (value.empty()) return false;
+    return is_blank(value.front()) || is_blank(value.back()) ||
+           (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front());
+}
+
 std::string fit_buffer(std::string_view value) {
     return std::string(gbk::cut_whole_chars(value, ProfileFile::kValueBufferSize - 1));
 }
@@ -166,8 +174,11 @@ bool ProfileFile::write(std::string_view section, std::string_view key, std::str
         return false;
 
     std::string line;
-    line.reserve(key.size() + 1 + value.size());
-    line.append(key).append("=").append(value);
+    line.reserve(key.size() + 3 + value.size());
+    if (needs_quotes(value))
+        line.append(key).append("=\"").append(value).append("\"");
+    else
+        line.append(key).append("=").append(value);
     const auto header = find_section(section);
     if (header == lines_.size()) {
         insert_line(lines_.size(), std::string("[").append(section).append("]"));

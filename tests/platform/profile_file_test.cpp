@@ -112,6 +112,17 @@ TEST(ProfileFileWrite, AddsTheSectionAtTheEnd) {
     EXPECT_EQ(header_only.text(), "[a]\r\nk=v\r\n");
 }
 
+TEST(ProfileFileWrite, ValuesTheReaderWouldChangeAreQuoted) {
+    auto file = ProfileFile::from_text("[s]\n");
+    for (const std::string value : {" lead", "trail\t", "\"q\"", "'q'", " \"a\" ", "\"", "a\"b", "x\t\t"}) {
+        ASSERT_TRUE(file.write("s", "k", value));
+        EXPECT_EQ(file.read("s", "k", ""), value);
+        EXPECT_EQ(ProfileFile::from_text(file.text()).read("s", "k", ""), value);
+    }
+    ASSERT_TRUE(file.write("s", "k", "plain value"));
+    EXPECT_EQ(file.text(), "[s]\nk=plain value\n");  // what needs no quotes gets none
+}
+
 TEST(ProfileFileWrite, LineBreaksCannotInjectALine) {
     auto file = ProfileFile::from_text("[s]\r\nk=1\r\n");
     EXPECT_FALSE(file.write("s", "k", "2\r\n[evil]\r\nx=y"));
