@@ -178,11 +178,15 @@ bool in_check(const Position& board, Side side) {
     return g.row >= 0 && attacked(board, side, g.row, g.column);
 }
 
-void append_legal_moves(const Position& board, Side side, std::vector<Move>& out) {
-    const std::size_t first = out.size();
+void append_movement_moves(const Position& board, Side side, std::vector<Move>& out) {
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c)
             if (belongs_to(board[r][c], side)) append_piece_moves(board, side, r, c, out);
+}
+
+void append_legal_moves(const Position& board, Side side, std::vector<Move>& out) {
+    const std::size_t first = out.size();
+    append_movement_moves(board, side, out);
     Position scratch = board;
     const auto illegal = [&](const Move& m) { return !leaves_general_safe(scratch, side, m); };
     out.erase(std::remove_if(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(), illegal), out.end());

@@ -17,6 +17,9 @@ namespace kelvara {
 // Appends to out every legal move of side (out is not cleared, so a caller can reuse it).
 void append_legal_moves(const Position& board, Side side, std::vector<Move>& out);
 std::vector<Move> legal_moves(const Position& board, Side side);
+// Every move the pieces' movement allows side, whether or not it leaves its own general
+// attacked: records sometimes play on where a general could be taken.
+void append_movement_moves(const Position& board, Side side, std::vector<Move>& out);
 // The legal moves of the piece on from (none when it is empty or not side's).
 std::vector<Move> legal_moves_from(const Position& board, Side side, Square from);
 bool is_legal_move(const Position& board, Side side, Move move);

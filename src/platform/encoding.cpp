@@ -61,6 +61,30 @@ std::string utf8_to_gbk(std::string_view utf8) {
     });
 }
 
+std::string big5_to_gbk(std::string_view big5) {
+    const std::string utf8 = convert("UTF-8", "CP950", big5, [](std::string_view rest) {
+        const auto b = static_cast<unsigned char>(rest[0]);
+        return (b >= 0x81 && b <= 0xFE && rest.size() > 1) ? std::size_t{2} : std::size_t{1};
+    });
+    return utf8_to_gbk(utf8);
+}
+
+bool decodes_strictly(std::string_view bytes, const char* encoding) {
+    iconv_t cd = iconv_open("UTF-8", encoding);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
+    char buffer[4096];
+    auto* src = const_cast<char*>(bytes.data());
+    std::size_t src_left = bytes.size();
+    while (src_left > 0) {
+        char* dst = buffer;
+        std::size_t dst_left = sizeof buffer;
+        if (iconv(cd, &src, &src_left, &dst, &dst_left) == static_cast<std::size_t>(-1) && errno != E2BIG)
+            return false;
+    }
+    return true;
+}
+
 std::u32string utf8_to_utf32(std::string_view s) {
     std::u32string out;
     for (std::size_t i = 0; i < s.size();) {
@@ -79,26 +103,43 @@ std::u32string utf8_to_utf32(std::string_view s) {
     return out;
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at s[i]; 0 when it is malformed.
+std::size_t valid_sequence(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = utf8_sequence_length(b);
+    if (n == 1) return b < 0x80 ? 1 : 0;
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+    // Overlong forms and surrogates are not UTF-8 that an editor writes.
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    if (n == 2 && b < 0xC2) return 0;
+    if (n == 3 && b == 0xE0 && second < 0xA0) return 0;
+    if (n == 3 && b == 0xED && second >= 0xA0) return 0;
+    if (n == 4 && (b > 0xF4 || (b == 0xF0 && second < 0x90) || (b == 0xF4 && second >= 0x90))) return 0;
+    return n;
+}
+
+}  // namespace
+
+bool is_utf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = valid_sequence(s, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
 bool looks_like_utf8(std::string_view s) {
     if (s.starts_with("\xEF\xBB\xBF")) return true;
     bool multibyte = false;
     for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t n = utf8_sequence_length(b);
-        if (n == 1) {
-            if (b >= 0x80) return false;
-            ++i;
-            continue;
-        }
-        if (i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        // Overlong forms and surrogates are not UTF-8 that an editor writes.
-        if (n == 2 && b < 0xC2) return false;
-        if (n == 3 && b == 0xE0 && static_cast<unsigned char>(s[i + 1]) < 0xA0) return false;
-        if (n == 3 && b == 0xED && static_cast<unsigned char>(s[i + 1]) >= 0xA0) return false;
-        if (n == 4 && (b > 0xF4 || (b == 0xF0 && static_cast<unsigned char>(s[i + 1]) < 0x90))) return false;
-        multibyte = true;
+        const std::size_t n = valid_sequence(s, i);
+        if (n == 0) return false;
+        multibyte |= n > 1;
         i += n;
     }
     return multibyte;

@@ -14,6 +14,17 @@ std::string utf8_to_gbk(std::string_view utf8);
 // Code points for a text renderer; a malformed sequence becomes "?".
 std::u32string utf8_to_utf32(std::string_view utf8);
 
+// BIG5 (as Windows writes it, code page 950) to GBK, which holds the traditional
+// characters too; a byte BIG5 cannot decode, or a character GBK lacks, becomes "?".
+std::string big5_to_gbk(std::string_view big5);
+
+// Whether every byte sequence of the text is a character of the encoding, as iconv
+// names it ("GBK", "CP950"): no byte is invalid, unassigned or user-defined.
+bool decodes_strictly(std::string_view bytes, const char* encoding);
+
+// Well-formed UTF-8 throughout (plain ASCII is), without overlong forms or surrogates.
+bool is_utf8(std::string_view bytes);
+
 // True for well-formed UTF-8 that holds at least one multi-byte sequence, or that
 // starts with the UTF-8 byte-order mark: text that is not plain ASCII nor GBK.
 bool looks_like_utf8(std::string_view bytes);

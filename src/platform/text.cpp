@@ -32,6 +32,16 @@ std::size_t char_length(std::string_view s, std::size_t i) {
     return 1;
 }
 
+std::vector<std::string_view> characters(std::string_view s) {
+    std::vector<std::string_view> chars;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = char_length(s, i);
+        chars.push_back(s.substr(i, n));
+        i += n;
+    }
+    return chars;
+}
+
 std::string_view left(std::string_view s, int count) {
     if (count <= 0) return {};
     return s.substr(0, static_cast<std::size_t>(count));
@@ -111,17 +121,23 @@ std::string repeat(std::string_view s, int times) {
     return out;
 }
 
-int to_integer(std::string_view s) {
+std::string fold_full_width(std::string_view s) {
     std::string folded;
     folded.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
         const std::size_t n = char_length(s, i);
-        if (n == 2 && static_cast<unsigned char>(s[i]) == 0xA3)
-            folded += static_cast<char>(static_cast<unsigned char>(s[i + 1]) & 0x7F);
+        const auto trail = n == 2 ? static_cast<unsigned char>(s[i + 1]) : 0;
+        if (n == 2 && static_cast<unsigned char>(s[i]) == 0xA3 && trail >= 0xA1)
+            folded += static_cast<char>(trail & 0x7F);
         else
             folded += s.substr(i, n);
         i += n;
     }
+    return folded;
+}
+
+int to_integer(std::string_view s) {
+    const std::string folded = fold_full_width(s);
     std::size_t i = 0;
     while (i < folded.size() && (folded[i] == ' ' || (folded[i] >= '\t' && folded[i] <= '\r'))) ++i;
     bool negative = false;

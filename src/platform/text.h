@@ -19,6 +19,9 @@ std::string_view right(std::string_view s, int count);
 // count bytes from the 1-based position start.
 std::string_view middle(std::string_view s, int start, int count);
 
+// The characters of s, one or two bytes each.
+std::vector<std::string_view> characters(std::string_view s);
+
 // 1-based position of the first occurrence of what at or after the 1-based position from.
 int find(std::string_view s, std::string_view what, int from = 1);
 // 1-based position of the last occurrence of what, -1 when absent.
@@ -35,7 +38,11 @@ std::string to_lower_ascii(std::string_view s);
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 std::string repeat(std::string_view s, int times);
 
-// Full-width forms (lead byte 0xA3) fold to ASCII first; then leading blanks, an optional
+// The full-width forms of ASCII (GBK A3A1-A3FE: １, Ｃ, ＋, ＝ …) become their ASCII
+// characters; everything else stays. Records write digits and WXF moves either way.
+std::string fold_full_width(std::string_view s);
+
+// Full-width forms fold to ASCII first (fold_full_width); then leading blanks, an optional
 // sign and the leading decimal digits are read. No digits give 0; the result saturates.
 int to_integer(std::string_view s);
 std::string decimal(long long value);

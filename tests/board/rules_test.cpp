@@ -85,6 +85,12 @@ TEST(Rules, GeneralsMayNotFaceAndPinnedPiecesStay) {
     for (const Move m : legal_moves_from(q, Side::Red, {0, 4})) EXPECT_NE(m.to.column, 5);
     EXPECT_FALSE(in_check(q, Side::Red));
     EXPECT_TRUE(in_check(with("4k4/9/9/9/9/9/9/9/9/4K4"), Side::Red));
+
+    // Its movement alone lets the pinned horse go: all eight jumps.
+    std::vector<Move> movement;
+    append_movement_moves(p, Side::Red, movement);
+    EXPECT_EQ(std::count_if(movement.begin(), movement.end(), [](Move m) { return m.from == Square{2, 4}; }), 8);
+    EXPECT_GT(movement.size(), legal_moves(p, Side::Red).size());
 }
 
 TEST(Rules, SoldiersCrossTheRiverToGoSideways) {

@@ -47,6 +47,23 @@ TEST(GbkText, PartsCountBytesAndRefuseNonPositiveCounts) {
     EXPECT_EQ(gbk::middle("abcdef", 0, 1), "");
 }
 
+TEST(GbkText, FullWidthFormsFoldToAscii) {
+    EXPECT_EQ(gbk::fold_full_width(G("Ｃ２＝５")), "C2=5");
+    EXPECT_EQ(gbk::fold_full_width(G("马８进７")), G("马") + "8" + G("进") + "7");
+    EXPECT_EQ(gbk::fold_full_width(G("　")), G("　"));  // the full-width space is no ASCII form
+    EXPECT_EQ(gbk::fold_full_width("\xA3\x80x"), "\xA3\x80x");
+    EXPECT_EQ(gbk::fold_full_width("\xA3"), "\xA3");  // a lead byte cut off
+}
+
+TEST(GbkText, CharactersAreOneOrTwoBytes) {
+    const std::string text = G("1.炮二") + "\xB0";
+    const auto chars = gbk::characters(text);
+    ASSERT_EQ(chars.size(), 5u);
+    EXPECT_EQ(chars[0], "1");
+    EXPECT_EQ(chars[2], G("炮"));
+    EXPECT_EQ(chars[4], "\xB0");
+}
+
 TEST(GbkText, FindIsOneBased) {
     EXPECT_EQ(gbk::find("a b c", " "), 2);
     EXPECT_EQ(gbk::find("a b c", " ", 3), 4);
