@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "notation/numerals.h"
-#include "notation/piece_name.h"
+#include "notation/notation_words.h"
+#include "platform/gbk_literal.h"
 
 namespace kelvara {
 
@@ -15,19 +15,22 @@ namespace {
 
 using namespace notation;
 
+Side side_for(bool red) { return red ? Side::Red : Side::Black; }
+
 // Numbers outside 1-9 only come from squares off the board: they are written in digits so
 // the text still shows what the record said, and in wide integers so any int is safe.
-std::string red_numeral(long long n) { return n >= 1 && n <= 9 ? std::string(kRedNumerals[n]) : std::to_string(n); }
+std::string red_numeral(long long n) {
+    return n >= 1 && n <= 9 ? std::string(chinese_numeral(static_cast<int>(n))) : std::to_string(n);
+}
 std::string black_numeral(long long n) { return std::to_string(n); }
 
 std::string numeral(bool red, long long n) { return red ? red_numeral(n) : black_numeral(n); }
 std::string file_numeral(bool red, int column) { return numeral(red, red ? column + 1LL : 9LL - column); }
 
-std::string_view side_prefix(bool red) { return red ? kRedSidePrefix : kBlackSidePrefix; }
-
 std::string prefixed(bool red, std::string_view word, std::string_view name) {
-    return std::string(side_prefix(red)).append(word).append(name);
+    return std::string(side_prefix(side_for(red))).append(word).append(name);
 }
+std::string prefixed(bool red, Place place, std::string_view name) { return prefixed(red, place_word(place), name); }
 
 // Rows of column `column`, ascending, whose square has the name; the row `skip` left out.
 std::vector<int> rows_named(const Position& board, int column, std::string_view name, int skip) {
@@ -68,12 +71,12 @@ std::string pawn_qualifier(bool red, std::string_view name, int row, int column,
 
     const auto ahead = [red](int a, int b) { return red ? a > b : a < b; };
     if (other_file.empty() && same_file.size() == 1)
-        return prefixed(red, ahead(row, same_file[0]) ? kFront : kRear, name);
+        return prefixed(red, ahead(row, same_file[0]) ? Place::Front : Place::Rear, name);
     if (other_file.empty() && same_file.size() == 2) {
         const int a1 = same_file[0], a2 = same_file[1];
-        if (ahead(row, a1) && ahead(row, a2)) return prefixed(red, kFront, name);
-        if (a1 < row && row < a2) return prefixed(red, kMiddle, name);
-        return prefixed(red, kRear, name);
+        if (ahead(row, a1) && ahead(row, a2)) return prefixed(red, Place::Front, name);
+        if (a1 < row && row < a2) return prefixed(red, Place::Middle, name);
+        return prefixed(red, Place::Rear, name);
     }
     if (same_file.size() >= 3)
         return prefixed(red, red_numeral(position_from_front(red, same_file, row)), name);
@@ -88,7 +91,8 @@ std::string pawn_qualifier(bool red, std::string_view name, int row, int column,
 // Advisors and elephants sharing a file keep their file number: the reader tells them
 // apart by the direction of the move.
 bool is_advisor_or_elephant(bool red, std::string_view name) {
-    return red ? name == kRedAdvisor || name == kRedElephant : name == kBlackAdvisor || name == kBlackElephant;
+    const Side side = side_for(red);
+    return name == piece_word(side, PieceKind::Advisor) || name == piece_word(side, PieceKind::Elephant);
 }
 
 // Kings and pawns never make a twin; only the side's advisors to cannons do.
@@ -107,7 +111,7 @@ std::string move_notation(PieceCode piece, int side, int from_row, int from_colu
     const std::string_view name = piece_name(piece);
     std::string text(name);
 
-    if (name == (red ? kRedPawn : kBlackPawn)) {
+    if (name == piece_word(side_for(red), PieceKind::Soldier)) {
         text = pawn_qualifier(red, name, from_row, from_column, board);
     } else if (!is_advisor_or_elephant(red, name)) {
         for (int i = 0; i < kRows; ++i) {
@@ -115,19 +119,19 @@ std::string move_notation(PieceCode piece, int side, int from_row, int from_colu
             const PieceCode code = board[i][from_column];
             if (piece_name(code) != name || !in_twin_range(red, code)) continue;
             const bool front = red ? from_row > i : from_row < i;
-            text = prefixed(red, front ? kFront : kRear, text);
+            text = prefixed(red, front ? Place::Front : Place::Rear, text);
         }
     }
 
     // A text that starts with its side already carries a position or an ordinal, which
     // stands in for the from-file.
     if (!text.starts_with(red ? "红"_gbk : "黑"_gbk))
-        text = std::string(side_prefix(red)) + text + file_numeral(red, from_column);
+        text = std::string(side_prefix(side_for(red))) + text + file_numeral(red, from_column);
 
-    if (to_row == from_row) return text + std::string(kSideways) + file_numeral(red, to_column);
+    if (to_row == from_row) return text + std::string(direction_word(Direction::Sideways)) + file_numeral(red, to_column);
 
     const bool forward = red ? to_row > from_row : to_row < from_row;
-    text += forward ? kForward : kBack;
+    text += direction_word(forward ? Direction::Forward : Direction::Back);
     if (counts_rows(red, piece))
         text += numeral(red, std::llabs(static_cast<long long>(to_row) - from_row));
     else
