@@ -26,11 +26,12 @@ KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animati
     }
 }
 
-OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path) {
+OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path, int game_index) {
     BoardSession& s = *session_;
-    OpenOutcome outcome = open_record(path, s.game, s.list);
+    OpenOutcome outcome = open_record(path, s.game, s.list, game_index);
     if (!outcome.opened) return outcome;
     record_path_ = path;
+    record_name_suffix_ = game_name_suffix(outcome);
     const std::string author = author_line(settings_.author);
     if (!author.empty()) author_line_shown_ = author;
     show_opened_record(s.game, s.view, author);
@@ -74,7 +75,7 @@ GifJob KelvaraApp::animation_job() const {
     job.start_at_selected_move = settings_.start_at_selected_move;
     job.selected_row = s.list.selection();
     job.output_folder = animation_folder_();
-    job.output_stem = output_stem(record_path_.filename().string());
+    job.output_stem = output_stem(record_path_.filename().string()) + record_name_suffix_;
     return job;
 }
 

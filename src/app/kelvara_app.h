@@ -41,9 +41,10 @@ public:
     // The colours every animation picture is mapped to.
     const Palette& animation_palette() const { return animation_palette_; }
 
-    // Opens a record into the session and shows it: its start position, title and
-    // author line. Nothing changes when the file cannot be read or is no record.
-    OpenOutcome open_record_file(const std::filesystem::path& path);
+    // Opens game `game_index` (from 0) of a record into the session and shows it: its
+    // start position, title and author line. Nothing changes when the file cannot be read
+    // or is no record.
+    OpenOutcome open_record_file(const std::filesystem::path& path, int game_index = 0);
     // The file last opened, as the file system spells it (UTF-8).
     const std::filesystem::path& record_path() const { return record_path_; }
 
@@ -72,6 +73,7 @@ private:
     Palette animation_palette_{};
     std::optional<BoardSession> session_;  // made after the settings and the palette
     std::filesystem::path record_path_;
+    std::string record_name_suffix_;  // "-N" for game N of a file of several
     std::string author_line_shown_;  // GBK; what the board's author line says
 };
 

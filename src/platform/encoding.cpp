@@ -5,17 +5,26 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <optional>
 
 namespace kelvara {
 
 namespace {
 
-// Converts with iconv; an invalid or unconvertible input sequence is replaced by "?" and
-// skipped by skip_bytes(in) bytes, so conversion always finishes.
+enum class OnInvalid { Replace, Fail };
+
+// Converts with iconv. An invalid or unconvertible input sequence is replaced by "?" and
+// skipped by skip_bytes(rest) bytes, so that conversion always finishes; or, with
+// OnInvalid::Fail, ends it: nullopt. An encoding iconv does not know fails too (or gives
+// the input unchanged when replacing).
 template <typename SkipBytes>
-std::string convert(const char* to, const char* from, std::string_view in, SkipBytes skip_bytes) {
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in, SkipBytes skip_bytes,
+                                   OnInvalid on_invalid = OnInvalid::Replace) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        if (on_invalid == OnInvalid::Fail) return std::nullopt;
+        return std::string(in);
+    }
     std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
     std::string out;
     out.reserve(in.size() * 2);
@@ -28,6 +37,7 @@ std::string convert(const char* to, const char* from, std::string_view in, SkipB
         const std::size_t r = iconv(cd, &src, &src_left, &dst, &dst_left);
         out.append(buffer, static_cast<std::size_t>(dst - buffer));
         if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            if (on_invalid == OnInvalid::Fail) return std::nullopt;
             out += '?';
             const std::size_t n = std::min(src_left, skip_bytes(std::string_view(src, src_left)));
             src += n;
@@ -36,6 +46,12 @@ std::string convert(const char* to, const char* from, std::string_view in, SkipB
         }
     }
     return out;
+}
+
+// A bad sequence of a double-byte encoding is skipped with its trail byte.
+std::size_t double_byte_length(std::string_view rest) {
+    const auto b = static_cast<unsigned char>(rest[0]);
+    return (b >= 0x81 && b <= 0xFE && rest.size() > 1) ? 2 : 1;
 }
 
 std::size_t utf8_sequence_length(unsigned char b) {
@@ -48,41 +64,23 @@ std::size_t utf8_sequence_length(unsigned char b) {
 
 }  // namespace
 
-std::string gbk_to_utf8(std::string_view gbk) {
-    return convert("UTF-8", "GBK", gbk, [](std::string_view rest) {
-        const auto b = static_cast<unsigned char>(rest[0]);
-        return (b >= 0x81 && b <= 0xFE && rest.size() > 1) ? std::size_t{2} : std::size_t{1};
-    });
-}
+std::string gbk_to_utf8(std::string_view gbk) { return *convert("UTF-8", "GBK", gbk, double_byte_length); }
 
 std::string utf8_to_gbk(std::string_view utf8) {
-    return convert("GBK", "UTF-8", utf8, [](std::string_view rest) {
-        return utf8_sequence_length(static_cast<unsigned char>(rest[0]));
-    });
+    return *convert("GBK", "UTF-8", utf8,
+                    [](std::string_view rest) { return utf8_sequence_length(static_cast<unsigned char>(rest[0])); });
+}
+
+std::string utf16_to_utf8(std::string_view utf16) {
+    return *convert("UTF-8", "UTF-16", utf16, [](std::string_view rest) { return std::min<std::size_t>(2, rest.size()); });
 }
 
 std::string big5_to_gbk(std::string_view big5) {
-    const std::string utf8 = convert("UTF-8", "CP950", big5, [](std::string_view rest) {
-        const auto b = static_cast<unsigned char>(rest[0]);
-        return (b >= 0x81 && b <= 0xFE && rest.size() > 1) ? std::size_t{2} : std::size_t{1};
-    });
-    return utf8_to_gbk(utf8);
+    return utf8_to_gbk(*convert("UTF-8", "CP950", big5, double_byte_length));
 }
 
 bool decodes_strictly(std::string_view bytes, const char* encoding) {
-    iconv_t cd = iconv_open("UTF-8", encoding);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    std::unique_ptr<void, int (*)(iconv_t)> guard(cd, iconv_close);
-    char buffer[4096];
-    auto* src = const_cast<char*>(bytes.data());
-    std::size_t src_left = bytes.size();
-    while (src_left > 0) {
-        char* dst = buffer;
-        std::size_t dst_left = sizeof buffer;
-        if (iconv(cd, &src, &src_left, &dst, &dst_left) == static_cast<std::size_t>(-1) && errno != E2BIG)
-            return false;
-    }
-    return true;
+    return convert("UTF-8", encoding, bytes, double_byte_length, OnInvalid::Fail).has_value();
 }
 
 std::u32string utf8_to_utf32(std::string_view s) {

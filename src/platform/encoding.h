@@ -14,6 +14,9 @@ std::string utf8_to_gbk(std::string_view utf8);
 // Code points for a text renderer; a malformed sequence becomes "?".
 std::u32string utf8_to_utf32(std::string_view utf8);
 
+// UTF-16 with its byte-order mark (either order) to UTF-8; a bad unit becomes "?".
+std::string utf16_to_utf8(std::string_view utf16);
+
 // BIG5 (as Windows writes it, code page 950) to GBK, which holds the traditional
 // characters too; a byte BIG5 cannot decode, or a character GBK lacks, becomes "?".
 std::string big5_to_gbk(std::string_view big5);

@@ -39,8 +39,9 @@ struct MoveNotes {
 
 struct LineMove {
     MoveRecord move;
-    std::string text;  // GBK: the move in Chinese notation, as the record wrote it or as the
-                       // writer writes it for moves read from other notations
+    std::string text;  // GBK: the move's row as the move list shows it ("2.红：马二进三",
+                       // "黑：炮８平５"): in Chinese notation as the record wrote it, or as
+                       // the writer writes it for moves read from other notations
     MoveNotes notes;
 };
 
@@ -59,7 +60,8 @@ struct GameRecord {
 
     Side first_to_move = Side::Red;  // black opens some endgame studies
     GameInfo info;
-    std::string notation;            // how the record wrote its moves: "chinese", "wxf", "iccs", …
+    std::string notation;            // how the record wrote its moves: "chinese", "wxf", "iccs",
+                                     // "algebraic", "qq"
     std::string start_comment;       // GBK; before the first move
     // notes[i] belongs to moves[i]. It may be shorter than moves: a move past its end has
     // no notes. Readers that keep no notes leave it empty.

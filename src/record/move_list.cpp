@@ -7,7 +7,9 @@ void MoveList::clear() {
     selection_ = -1;
 }
 
-void MoveList::append(std::string text, RowColour colour) { rows_.push_back({std::move(text), colour}); }
+void MoveList::append(std::string text, RowColour colour, bool has_alternatives) {
+    rows_.push_back({std::move(text), colour, has_alternatives});
+}
 
 void MoveList::select(int row) {
     if (row >= row_count()) return;

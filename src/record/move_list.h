@@ -19,6 +19,7 @@ inline constexpr RowColour kGreyRow{128, 128, 128};
 struct MoveRow {
     std::string text;
     RowColour colour;
+    bool has_alternatives = false;  // the record gives other moves in its place; shown marked
 };
 
 class MoveList {
@@ -28,7 +29,7 @@ public:
     bool empty() const { return rows_.empty(); }
 
     void clear();
-    void append(std::string text, RowColour colour);
+    void append(std::string text, RowColour colour, bool has_alternatives = false);
 
     int selection() const { return selection_; }
     // An index past the last row changes nothing; -1 or less clears the selection.

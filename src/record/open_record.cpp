@@ -37,6 +37,8 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
         return outcome;
     }
 
+    outcome.game_index = game_index;
+    outcome.game_count = static_cast<int>(format->list_games(bytes).size());
     read.loaded = true;
     read.current_move = -1;
     read.file_name = std::string(file_name);
@@ -47,7 +49,7 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
     cut_title(read.title);
     game = std::move(read);
     list.clear();
-    for (const MoveRow& row : rows.rows()) list.append(row.text, row.colour);
+    for (const MoveRow& row : rows.rows()) list.append(row.text, row.colour, row.has_alternatives);
     outcome.opened = true;
     outcome.caption = caption_text(file_name);
     return outcome;
@@ -65,9 +67,20 @@ OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, Mov
     return open_record_bytes(*bytes, gbk_file_name(path), game, list, game_index);
 }
 
+std::string game_name_suffix(const OpenOutcome& outcome) {
+    return outcome.game_count > 1 ? "-" + std::to_string(outcome.game_index + 1) : std::string();
+}
+
 std::vector<GameSummary> list_record_games(std::string_view bytes, std::string_view file_name) {
     const RecordFormat* format = find_record_format(file_name, bytes);
     return format ? format->list_games(bytes) : std::vector<GameSummary>{};
+}
+
+std::vector<GameSummary> list_record_file_games(const std::filesystem::path& path) {
+    if (path.empty()) return {};
+    const auto bytes = read_file(path, kRecordSizeLimit);
+    if (!bytes) return {};
+    return list_record_games(*bytes, gbk_file_name(path));
 }
 
 }  // namespace kelvara

@@ -32,6 +32,8 @@ struct OpenOutcome {
     std::optional<ReadStop> stop;   // the reader stopped before the end of the record (with
                                     // NotARecord: at its first move)
     std::string caption;            // GBK: the file name as the title label shows it
+    int game_index = 0;             // which of the file's games was read (from 0)
+    int game_count = 0;             // how many games the file holds
 };
 
 // Reads the whole file once; on failure (empty path, missing or unreadable file, or
@@ -50,6 +52,13 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
 
 // The games a record holds, as the game chooser lists them; empty when no format takes it.
 std::vector<GameSummary> list_record_games(std::string_view bytes, std::string_view file_name);
+// The same for a file; empty when it cannot be read or no format takes it.
+std::vector<GameSummary> list_record_file_games(const std::filesystem::path& path);
+
+// What the names of files made from one game of a file of several end in, so that the
+// games' animations and pictures do not overwrite each other: "-3" for the third game; ""
+// when the file holds one game.
+std::string game_name_suffix(const OpenOutcome& outcome);
 
 // The title cut to kTitleBytes without splitting a character.
 void cut_title(std::string& title);

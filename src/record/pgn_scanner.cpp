@@ -1,199 +1,226 @@
 #include "record/pgn_scanner.h"
 
-#include <array>
-
-#include "platform/gbk_literal.h"
+#include "board/fen.h"
 #include "platform/text.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr std::string_view kPieceChars[] = {"车"_gbk, "马"_gbk, "炮"_gbk, "相"_gbk, "象"_gbk, "仕"_gbk,
-                                            "士"_gbk, "帅"_gbk, "将"_gbk, "兵"_gbk, "卒"_gbk};
-constexpr std::string_view kPositionChars[] = {"前"_gbk, "中"_gbk, "后"_gbk,
-                                               "一"_gbk, "二"_gbk, "三"_gbk, "四"_gbk, "五"_gbk};
-constexpr std::string_view kNumeralChars[] = {"一"_gbk, "二"_gbk, "三"_gbk, "四"_gbk, "五"_gbk,
-                                              "六"_gbk, "七"_gbk, "八"_gbk, "九"_gbk};
-constexpr std::string_view kDirectionChars[] = {"进"_gbk, "退"_gbk, "平"_gbk};
 constexpr std::string_view kResults[] = {"1-0", "0-1", "1/2-1/2", "*"};
+// A full-width space, and the enumeration comma, full stop, comma and semicolon that some
+// records write between a move number and its move, or between moves.
+constexpr std::string_view kWideSeparators[] = {"\xA1\xA1", "\xA1\xA2", "\xA1\xA3", "\xA3\xAC", "\xA3\xBB"};
 
-template <std::size_t N>
-bool is_one_of(std::string_view ch, const std::string_view (&set)[N]) {
-    for (auto s : set)
+bool is_wide_separator(std::string_view ch) {
+    for (const std::string_view s : kWideSeparators)
         if (ch == s) return true;
     return false;
 }
 
-bool is_ascii_digit(std::string_view ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
-bool is_fullwidth_digit(std::string_view ch) {
-    return ch.size() == 2 && static_cast<unsigned char>(ch[0]) == 0xA3 && static_cast<unsigned char>(ch[1]) >= 0xB0 &&
-           static_cast<unsigned char>(ch[1]) <= 0xB9;
-}
-bool is_number(std::string_view ch) { return is_one_of(ch, kNumeralChars) || is_fullwidth_digit(ch) || is_ascii_digit(ch); }
 bool is_blank(char b) { return b == ' ' || b == '\t' || b == '\r' || b == '\v' || b == '\f'; }
 
-// Punctuation of the GBK symbol rows (lead bytes A1 and A3): separators between words,
-// except the full-width digits, which black's moves use.
-bool is_symbol(std::string_view ch) {
-    if (ch.size() != 2 || is_fullwidth_digit(ch)) return false;
-    const auto lead = static_cast<unsigned char>(ch[0]);
-    return lead == 0xA1 || lead == 0xA3;
+bool is_result(std::string_view word) {
+    for (const std::string_view r : kResults)
+        if (word == r) return true;
+    return false;
 }
 
-// Characters that may belong to a move-like word: double-byte characters other than
-// symbols, and ASCII digits.
-bool is_word_char(std::string_view ch) { return (ch.size() == 2 && !is_symbol(ch)) || is_ascii_digit(ch); }
-
-bool is_move(const std::array<std::string_view, 4>& c) {
-    const bool plain = is_one_of(c[0], kPieceChars) && is_number(c[1]);
-    const bool qualified = is_one_of(c[0], kPositionChars) && is_one_of(c[1], kPieceChars);
-    return (plain || qualified) && is_one_of(c[2], kDirectionChars) && is_number(c[3]);
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
+    return s;
 }
 
-ScannedMove make_move(const std::string_view* chars, std::size_t count) {
-    ScannedMove m;
-    for (std::size_t i = 0; i < count; ++i) {
-        m.written += chars[i];
-        if (is_ascii_digit(chars[i])) {
-            m.token += '\xA3';
-            m.token += static_cast<char>(0xB0 + (chars[i][0] - '0'));
-        } else {
-            m.token += chars[i];
-        }
+// The lines of a text: they end in LF, CR LF, or CR alone (old editors; stray ones inside
+// comments).
+std::vector<std::string_view> lines_of(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t eol = text.find_first_of("\r\n", start);
+        if (eol == std::string_view::npos) eol = text.size();
+        lines.push_back(text.substr(start, eol - start));
+        start = eol + (text.substr(eol, 2) == "\r\n" ? 2 : 1);
     }
-    return m;
+    return lines;
 }
 
-// Splits a word (no blanks, no brackets) into moves. Move numbers ("12." "3...") and
-// annotation marks are not part of any move; a run of exactly four unknown characters is
-// taken as a move so that the notation reader reports it rather than it vanishing.
-void moves_of_word(std::string_view word, std::vector<ScannedMove>& out) {
-    std::vector<std::string_view> chars;
-    for (std::size_t i = 0; i < word.size();) {
-        const std::size_t n = gbk::char_length(word, i);
-        chars.push_back(word.substr(i, n));
-        i += n;
+// A WXF file: "KEY<tab>value" header lines, then the moves between START{ and }END. Given
+// as PGN tags and move text, so that the braces are not taken for a comment.
+std::optional<std::string> wxf_file_as_pgn(std::string_view text) {
+    const std::vector<std::string_view> lines = lines_of(text);
+    std::size_t start_line = lines.size();
+    for (std::size_t i = 0; i < lines.size() && start_line == lines.size(); ++i)
+        if (gbk::to_upper_ascii(trimmed(lines[i])) == "START{") start_line = i;
+    if (start_line == lines.size()) return std::nullopt;
+
+    std::string pgn;
+    for (std::size_t i = 0; i < start_line; ++i) {
+        const std::string_view line = trimmed(lines[i]);
+        const auto tab = line.find('\t');
+        if (tab == std::string_view::npos || tab == 0) continue;
+        std::string_view value = trimmed(line.substr(tab + 1));
+        while (!value.empty() && value.back() == ';') value.remove_suffix(1);
+        const std::string key = gbk::to_lower_ascii(line.substr(0, tab));
+        std::string name = key == "game" ? "Event" : key;
+        if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        pgn += "[" + name + " \"" + std::string(value) + "\"]\n";
     }
-    std::size_t i = 0;
-    while (i < chars.size()) {
-        if (i + 4 <= chars.size() && is_move({chars[i], chars[i + 1], chars[i + 2], chars[i + 3]})) {
-            out.push_back(make_move(&chars[i], 4));
-            i += 4;
-            continue;
-        }
-        if (is_ascii_digit(chars[i])) {  // a move number: digits and the dots after them
-            std::size_t j = i;
-            while (j < chars.size() && is_ascii_digit(chars[j])) ++j;
-            if (j < chars.size() && chars[j] == ".") {
-                while (j < chars.size() && (chars[j] == "." || chars[j] == "\xA1\xAD")) ++j;
-                i = j;
-                continue;
-            }
-        }
-        if (!is_word_char(chars[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t j = i;
-        while (j < chars.size() && is_word_char(chars[j]) &&
-               !(j > i && j + 4 <= chars.size() && is_move({chars[j], chars[j + 1], chars[j + 2], chars[j + 3]})))
-            ++j;
-        const std::size_t run = j - i;
-        bool has_double_byte = false;
-        for (std::size_t k = i; k < j; ++k) has_double_byte |= chars[k].size() == 2;
-        if (run == 4 && has_double_byte) out.push_back(make_move(&chars[i], 4));
-        i = j;
+    for (std::size_t i = start_line + 1; i < lines.size(); ++i) {
+        if (gbk::to_upper_ascii(trimmed(lines[i])) == "}END") break;
+        pgn.append(lines[i]).append("\n");
     }
+    return pgn;
 }
 
 class Scanner {
 public:
-    PgnGame scan(std::string_view text) {
+    std::vector<PgnGame> scan(std::string_view text) {
         const auto end_mark = text.find_first_of(std::string_view("\0\x1A", 2));
         if (end_mark != std::string_view::npos) text = text.substr(0, end_mark);
-        std::size_t start = 0;
-        while (start <= text.size() && !ended_) {
-            std::size_t eol = text.find('\n', start);
-            if (eol == std::string_view::npos) eol = text.size();
-            std::string_view line = text.substr(start, eol - start);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            read_line(line);
-            start = eol + 1;
+        std::string converted;
+        if (auto wxf = wxf_file_as_pgn(text)) {
+            converted = std::move(*wxf);
+            text = converted;
         }
-        return std::move(game_);
+        for (const std::string_view line : lines_of(text)) read_line(line);
+        if (in_comment_) emit(PgnItem::Kind::Comment, comment_);
+        finish_game();
+        return std::move(games_);
     }
 
 private:
     void read_line(std::string_view line) {
-        if (comment_ == 0 && variation_ == 0) {
-            std::size_t first = 0;
-            while (first < line.size() && is_blank(line[first])) ++first;
-            if (first < line.size() && line[first] == '[') {
-                read_tag(line.substr(first));
+        if (!in_comment_) {
+            const std::string_view content = trimmed(line);
+            if (content.starts_with("[")) {
+                read_tags(content);
+                return;
+            }
+            const std::string_view first_field = content.substr(0, content.find_first_of(" \t"));
+            if (!first_field.empty() && is_fen_board(first_field)) {
+                start_game_if_moved();
+                game_.tags.push_back({"FEN", std::string(content)});
                 return;
             }
         }
-        std::size_t word_start = std::string_view::npos;
-        for (std::size_t i = 0; i < line.size() && !ended_;) {
+        std::string word;
+        for (std::size_t i = 0; i < line.size();) {
             const std::size_t n = gbk::char_length(line, i);
-            const char b = line[i];
-            const bool single = n == 1;
-            if (comment_) {
-                if (single && b == '}') comment_ = false;
-            } else if (single && b == '{') {
-                end_word(line, word_start, i);
-                comment_ = true;
-            } else if (single && b == '(') {
-                end_word(line, word_start, i);
-                ++variation_;
-            } else if (variation_ > 0) {
-                if (single && b == ')') --variation_;
-            } else if (single && b == ';') {  // a comment to the end of the line
-                end_word(line, word_start, i);
-                return;
-            } else if (single && (is_blank(b) || b == ')' || b == '[' || b == ']')) {
-                end_word(line, word_start, i);
-            } else if (n == 2 && line.substr(i, 2) == "\xA1\xA1") {  // full-width space
-                end_word(line, word_start, i);
-            } else if (word_start == std::string_view::npos) {
-                word_start = i;
-            }
+            const std::string_view ch = line.substr(i, n);
             i += n;
+            if (in_comment_) {
+                if (ch == "}") {
+                    in_comment_ = false;
+                    emit(PgnItem::Kind::Comment, comment_);
+                } else {
+                    comment_ += ch;
+                }
+                continue;
+            }
+            if (ch == "{") {
+                end_word(word);
+                in_comment_ = true;
+                comment_.clear();
+            } else if (ch == ";") {  // a comment to the end of the line
+                end_word(word);
+                emit(PgnItem::Kind::Comment, std::string(line.substr(i)));
+                return;
+            } else if (ch == "(") {
+                end_word(word);
+                ++depth_;
+                emit(PgnItem::Kind::VariationStart, {});
+            } else if (ch == ")") {
+                end_word(word);
+                if (depth_ > 0) {
+                    --depth_;
+                    emit(PgnItem::Kind::VariationEnd, {});
+                }
+            } else if ((n == 1 && (is_blank(ch[0]) || ch == "[" || ch == "]")) || is_wide_separator(ch)) {
+                end_word(word);
+            } else {
+                word += ch;
+            }
         }
-        end_word(line, word_start, line.size());
+        end_word(word);
+        if (in_comment_) comment_ += '\n';
     }
 
-    void end_word(std::string_view line, std::size_t& word_start, std::size_t end) {
-        if (word_start == std::string_view::npos || ended_) {
-            word_start = std::string_view::npos;
-            return;
+    void end_word(std::string& word) {
+        if (word.empty()) return;
+        if (is_result(word)) {
+            if (depth_ == 0 && !over_) {
+                game_.result = word;
+                over_ = true;
+            }
+        } else {
+            emit(PgnItem::Kind::Word, word);
         }
-        const std::string_view word = line.substr(word_start, end - word_start);
-        word_start = std::string_view::npos;
-        if (is_one_of(word, kResults)) {
-            ended_ = true;
-            return;
-        }
-        moves_of_word(word, game_.moves);
+        word.clear();
     }
 
-    void read_tag(std::string_view line) {
-        if (!game_.moves.empty()) {  // the next game's tags: this game is over
-            ended_ = true;
-            return;
-        }
-        if (auto v = tag_value(line, "FEN")) game_.fen = std::string(*v);
-        if (auto v = tag_value(line, "EVENT")) game_.event = std::string(*v);
+    void emit(PgnItem::Kind kind, std::string text) {
+        if (over_) return;
+        game_.items.push_back({kind, std::move(text)});
     }
 
+    // Tags after move text belong to the next game.
+    void start_game_if_moved() {
+        if (!game_.items.empty() || over_) finish_game();
+    }
+
+    void finish_game() {
+        if (!game_.tags.empty() || !game_.items.empty() || over_) games_.push_back(std::move(game_));
+        game_ = {};
+        over_ = false;
+        depth_ = 0;
+    }
+
+    // One or more [Name "value"] on the line.
+    void read_tags(std::string_view line) {
+        start_game_if_moved();
+        while (true) {
+            const auto open = line.find('[');
+            if (open == std::string_view::npos) return;
+            line.remove_prefix(open + 1);
+            const auto space = line.find_first_of(" \"]");
+            if (space == std::string_view::npos || line.substr(space, 2) != " \"") return;
+            std::string name(line.substr(0, space));
+            line.remove_prefix(space + 2);
+            const auto quote = line.find('"');
+            game_.tags.push_back({std::move(name), std::string(line.substr(0, quote))});
+            if (quote == std::string_view::npos) return;
+            line.remove_prefix(quote + 1);
+        }
+    }
+
+    std::vector<PgnGame> games_;
     PgnGame game_;
-    bool comment_ = false;
-    int variation_ = 0;
-    bool ended_ = false;
+    bool in_comment_ = false;
+    std::string comment_;
+    int depth_ = 0;
+    bool over_ = false;  // the result token was read: the rest up to the next tag line is ignored
 };
 
 }  // namespace
+
+std::optional<std::string> PgnGame::tag(std::string_view name) const {
+    const std::string wanted = gbk::to_upper_ascii(name);
+    for (const PgnTag& t : tags)
+        if (gbk::to_upper_ascii(t.name) == wanted) return t.value;
+    return std::nullopt;
+}
+
+std::vector<std::string> PgnGame::main_line_words() const {
+    std::vector<std::string> words;
+    int depth = 0;
+    for (const PgnItem& item : items) {
+        if (item.kind == PgnItem::Kind::VariationStart) ++depth;
+        if (item.kind == PgnItem::Kind::VariationEnd) --depth;
+        if (item.kind == PgnItem::Kind::Word && depth == 0) words.push_back(item.text);
+    }
+    return words;
+}
 
 std::optional<std::string_view> tag_value(std::string_view line, std::string_view upper_name) {
     const std::string prefix = std::string("[").append(upper_name).append(" \"");
@@ -204,6 +231,6 @@ std::optional<std::string_view> tag_value(std::string_view line, std::string_vie
     return quote == std::string_view::npos ? value : value.substr(0, quote);
 }
 
-PgnGame scan_pgn(std::string_view text) { return Scanner().scan(text); }
+std::vector<PgnGame> scan_pgn_games(std::string_view text) { return Scanner().scan(text); }
 
 }  // namespace kelvara

@@ -1,10 +1,16 @@
 #pragma once
-// Reads the first game of a PGN text (GBK) for what it means: the Event and FEN tags and
-// the main-line moves in Chinese notation. Comments {…} and variations (…), nested and
-// over several lines, are skipped by their brackets wherever they stand. A move is four
-// characters wherever it stands: alone, glued to its move number or to the next move, with
-// black's digits in full width or in ASCII. A result token, or a tag line after moves, ends
-// the game.
+// Splits a PGN text (GBK) into its games and each game into tags and the items of its
+// move text, for what they mean rather than by byte counts:
+// - a line that starts with "[" outside a comment is a tag line; a tag line after move
+//   text starts the next game;
+// - comments {…} (over several lines) and ; … (to the end of the line), variations (…)
+//   nested to any depth, found GBK-aware so that a trail byte is never taken for a bracket;
+// - words between blanks (a full-width space is one too), each possibly holding move
+//   numbers and moves; a result token (1-0, 0-1, 1/2-1/2, *) ends the move text, and what
+//   follows it up to the next tag line (a site's advertisement) is no part of the game.
+// A line that holds a FEN board alone gives the game its start, as a FEN tag does. A WXF
+// file (tab-separated header lines, moves between START{ and }END) is read the same way.
+// A byte 0x00 or 0x1A ends the text.
 
 #include <optional>
 #include <string>
@@ -13,19 +19,29 @@
 
 namespace kelvara {
 
-struct ScannedMove {
-    std::string written;  // as the file wrote it, e.g. 马8进7
-    std::string token;    // the 8-byte form the notation reader takes, e.g. 马８进７
+struct PgnTag {
+    std::string name;
+    std::string value;
+};
+
+struct PgnItem {
+    enum class Kind { Word, Comment, VariationStart, VariationEnd };
+    Kind kind = Kind::Word;
+    std::string text;  // a word, or a comment's text as written
 };
 
 struct PgnGame {
-    std::optional<std::string> event;  // the Event tag's value
-    std::optional<std::string> fen;    // the FEN tag's whole value
-    std::vector<ScannedMove> moves;
+    std::vector<PgnTag> tags;
+    std::vector<PgnItem> items;  // the move text up to the result token
+    std::string result;          // the result token that ended the move text; "" when none did
+
+    // The value of the first tag of that name, in any letter case.
+    std::optional<std::string> tag(std::string_view name) const;
+    // The words of the main line (outside variations).
+    std::vector<std::string> main_line_words() const;
 };
 
-// text must be GBK; reading stops at a byte 0x00 or 0x1A.
-PgnGame scan_pgn(std::string_view text);
+std::vector<PgnGame> scan_pgn_games(std::string_view text);
 
 // The value of a tag line for the tag name (upper case, e.g. "FEN"), matched as
 // `[NAME "` in any letter case; nullopt when the line is not that tag.

@@ -42,6 +42,8 @@ std::string describe(const ReadStop& stop) {
                    std::string(stop.value != 0 ? "红方"_gbk : "黑方"_gbk);
         case StopReason::UnresolvedMove:
             return text + quoted(stop.written) + std::string("无法在棋盘上走出"_gbk);
+        case StopReason::AmbiguousMove:
+            return text + quoted(stop.written) + std::string("有多种走法，无法确定"_gbk);
     }
     return text;
 }

@@ -16,6 +16,7 @@ enum class StopReason {
     PieceNotOnSquare,  // QQ: the piece the group names does not stand on its from-square
     WrongSide,         // QQ: the piece belongs to the other side than the group gives
     UnresolvedMove,    // PGN: the move cannot be found on the board
+    AmbiguousMove,     // PGN: the move fits two pieces and the record does not tell which
 };
 
 struct ReadStop {

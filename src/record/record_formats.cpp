@@ -11,42 +11,47 @@ namespace {
 
 constexpr std::string_view kQqExtensions[] = {".che"};
 constexpr std::string_view kPgnExtensions[] = {".pgn"};
+constexpr std::string_view kWxfExtensions[] = {".wxf"};
 
-// A QQ record is decimal numbers separated by spaces (and a final line feed).
+bool is_qq_field(std::string_view field) {
+    const std::string folded = gbk::fold_full_width(field);
+    std::size_t i = folded.starts_with("-") ? 1 : 0;
+    if (i == folded.size()) return false;
+    for (; i < folded.size(); ++i)
+        if (folded[i] < '0' || folded[i] > '9') return false;
+    return true;
+}
+
+// A QQ record starts with two numbers, a header and the number of moves; what follows
+// may hold any extra text.
 bool looks_like_qq(std::string_view bytes) {
-    bool digit = false;
-    for (const char c : bytes) {
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c != ' ' && c != '\r' && c != '\n' && c != '-')
-            return false;
-    }
-    return digit;
+    const auto head = gbk::split(bytes, " ", 3);
+    if (head.size() < 2 || !is_qq_field(head[0])) return false;
+    std::string_view count = head[1];
+    while (!count.empty() && (count.back() == '\n' || count.back() == '\r')) count.remove_suffix(1);
+    return is_qq_field(count);
 }
 
-// A PGN record starts its header with a tag line.
-bool looks_like_pgn(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    for (const char c : bytes) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-        return c == '[';
-    }
-    return false;
+std::vector<GameSummary> qq_games(std::string_view bytes) {
+    GameRecord game;
+    MoveList list;
+    read_qq_record(bytes, game, list);
+    return {GameSummary{1, {}, {}, {}, {}, list.row_count()}};
 }
-
-std::vector<GameSummary> one_game(std::string_view) { return {GameSummary{1, {}, {}, {}, {}, 0}}; }
 
 std::optional<ReadStop> read_qq_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
+    game.notation = "qq";
     return read_qq_record(bytes, game, list);
 }
 
-std::optional<ReadStop> read_pgn_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
-    return read_pgn_record(bytes, game, list);
+std::optional<ReadStop> read_pgn_game(std::string_view bytes, int index, GameRecord& game, MoveList& list) {
+    return read_pgn_record(bytes, game, list, index);
 }
 
 constexpr RecordFormat kFormats[] = {
-    {"QQ象棋棋谱"_gbk, kQqExtensions, looks_like_qq, one_game, read_qq_game},
-    {"PGN棋谱"_gbk, kPgnExtensions, looks_like_pgn, one_game, read_pgn_game},
+    {"QQ棋谱"_gbk, kQqExtensions, looks_like_qq, qq_games, read_qq_game},
+    {"PGN棋谱"_gbk, kPgnExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
+    {"WXF棋谱"_gbk, kWxfExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
 };
 
 const RecordFormat* format_of_extension(std::string_view extension) {
@@ -69,8 +74,8 @@ const RecordFormat* find_record_format(std::string_view file_name, std::string_v
     const RecordFormat* named = format_of_extension(record_extension(file_name));
     if (named && named->recognises(bytes)) return named;
     for (const RecordFormat& f : kFormats)
-        if (f.recognises(bytes)) return &f;
-    return named;
+        if (&f != named && f.recognises(bytes)) return &f;
+    return nullptr;
 }
 
 }  // namespace kelvara

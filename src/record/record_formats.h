@@ -10,20 +10,11 @@
 #include <vector>
 
 #include "record/game_record.h"
+#include "record/game_summary.h"
 #include "record/move_list.h"
 #include "record/read_stop.h"
 
 namespace kelvara {
-
-// One game of a record file, as the game chooser lists it (GBK texts).
-struct GameSummary {
-    int number = 0;  // from 1
-    std::string title;
-    std::string red;
-    std::string black;
-    std::string result;
-    int plies = 0;
-};
 
 struct RecordFormat {
     std::string_view name;                         // GBK, as messages and the open dialog name it
@@ -40,8 +31,8 @@ struct RecordFormat {
 std::span<const RecordFormat> record_formats();
 
 // The format that reads a file: the one its extension names when the bytes fit it, else
-// the first whose content check accepts the bytes, else the one the extension names;
-// nullptr when no format takes the file.
+// the first whose content check accepts the bytes; nullptr when none does (an empty or
+// binary file, or another kind of file), whatever its extension says.
 const RecordFormat* find_record_format(std::string_view file_name, std::string_view bytes);
 
 // The file name's extension in lower case, with the dot ("" when it has none).

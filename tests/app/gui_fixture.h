@@ -65,7 +65,7 @@ public:
 
 // A short game with captures at moves 3 and 5.
 inline constexpr const char* kShortPgn =
-    "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 炮８平５\n";
+    "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 象３进５\n";
 // 炮二平五, 马8进7, 马八进七 as QQ move groups.
 inline constexpr const char* kShortQq = "1 3 25 32 1 2 1 2 4 0 1 0 5 32 0 9 1 7 2 0 2 0 22 32 1 0 7 2 6 0 3 0\n";
 

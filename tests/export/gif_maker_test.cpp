@@ -21,7 +21,7 @@ namespace {
 
 using test::G;
 
-const char* const kGame = "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 炮８平５\n";
+const char* const kGame = "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 象３进５\n";
 
 // The index of the first palette entry nearest to a colour, worked out the long way.
 std::uint8_t nearest(const Palette& p, Argb c) {

@@ -1,11 +1,16 @@
-// Every public record of ../shared/corpus loads: its main line whole, every ply, nothing
-// from its variations; and the notation writer writes back each move as the file wrote it.
+// Every game of every public PGN and coordinate record of ../shared/corpus reads whole,
+// every ply of its main line; games that exist in several encodings or notations give the
+// same moves in each; and the notation writer writes back each Chinese move as the file
+// wrote it.
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "notation/move_notation.h"
+#include "board/rules.h"
+#include "notation/chinese_notation.h"
+#include "notation/notation_words.h"
+#include "platform/text.h"
 #include "record/open_record.h"
 #include "support/test_support.h"
 
@@ -14,8 +19,8 @@ namespace {
 
 using test::U;
 
-// Main-line plies of each single-game GBK or UTF-8 record (counted by replaying each
-// file's main line on a board, independently of this program).
+// Main-line plies of each single-game record (counted by replaying each file's main line
+// on a board, independently of this program).
 const std::map<std::string, int> kPlies = {
     {"gmchess-test-2009-0324-comments-utf8.pgn", 62},  {"gmchess-test-2009-0326-crlf-eqprefix-utf8.pgn", 108},
     {"gmchess-test-head-asciidigits-utf8.pgn", 51},    {"hbsxcjp-bing-ordinal-synthetic.pgn", 129},
@@ -34,10 +39,21 @@ const std::map<std::string, int> kPlies = {
     {"xqr-2009-jiangchuan-543ply-utf8.pgn", 543},      {"xqwizard-elephantbase-sample.pgn", 110},
     {"xqwizard-juzhongmi-1-01.pgn", 25},               {"zfdang-sample02-plain-twin.pgn", 45},
     {"zfdang-sample03-131ply.pgn", 131},               {"zfdang-sample14-qqchess.che", 62},
+    {"xqwizard-juzhongmi-1-01-big5.pgn", 25},          {"xqwizard-sample-big5.pgn", 75},
+    {"juzhongmi-1-17-big5.pgn", 63},                   {"juzhongmi-1-17-gbk-twin.pgn", 63},
+    {"ccpd-midgame-00000001-black-first-big5.pgn", 31}, {"elephantchess-pgn0-issue_545-winboard.pgn", 112},
+    {"hbsxcjp-danma11-endgame.pgn_iccs", 15},
 };
-const char* const kBig5[] = {"xqwizard-juzhongmi-1-01-big5.pgn", "xqwizard-sample-big5.pgn"};
-const char* const kFifteenGames[] = {"wukong-xqdb-traditional-15games-utf8.pgn",
-                                     "wukong-xqdb-traditional-glued-utf8.pgn"};
+
+// The same fifteen games in four files: traditional Chinese spaced and glued, full-width
+// WXF, lower-case coordinates.
+constexpr int kFifteenPlies[] = {127, 76, 104, 73, 120, 107, 43, 95, 99, 85, 81, 124, 125, 45, 74};
+const char* const kFifteenGames[] = {
+    "wukong-xqdb-traditional-15games-utf8.pgn",
+    "wukong-xqdb-traditional-glued-utf8.pgn",
+    "wukong-xqdb_international-15games-fullwidth.pgn",
+    "wukong-bulk_games_uci-lowercase.pgn",
+};
 
 struct Loaded {
     GameRecord game;
@@ -45,19 +61,24 @@ struct Loaded {
     OpenOutcome outcome;
 };
 
-Loaded load(const std::filesystem::path& path) {
+Loaded load(const std::filesystem::path& path, int game_index = 0) {
     Loaded l;
-    l.outcome = open_record(path, l.game, l.list);
+    l.outcome = open_record(path, l.game, l.list, game_index);
     return l;
 }
 
+std::filesystem::path corpus(const std::string& folder, const std::string& name) {
+    return *test::corpus_dir() / folder / name;
+}
+
 std::vector<std::filesystem::path> all_records() {
-    auto files = test::corpus_files(".pgn");
-    for (auto& f : test::corpus_files(".che")) files.push_back(f);
+    std::vector<std::filesystem::path> files;
+    for (const char* extension : {".pgn", ".che", ".pgn_iccs"})
+        for (auto& f : test::corpus_files(extension)) files.push_back(f);
     return files;
 }
 
-TEST(Corpus, EveryGbkAndUtf8GameLoadsWhole) {
+TEST(Corpus, EverySingleGameRecordReadsWhole) {
     KELVARA_REQUIRE_CORPUS();
     int files = 0, plies = 0;
     for (const auto& path : all_records()) {
@@ -69,89 +90,158 @@ TEST(Corpus, EveryGbkAndUtf8GameLoadsWhole) {
         EXPECT_FALSE(l.outcome.stop) << name << ": " << U(describe(*l.outcome.stop));
         EXPECT_EQ(static_cast<int>(l.game.moves.size()), expected->second) << name;
         EXPECT_EQ(l.list.row_count(), static_cast<int>(l.game.moves.size())) << name;
+        EXPECT_EQ(list_record_file_games(path).size(), 1u) << name;
         ++files;
         plies += static_cast<int>(l.game.moves.size());
     }
     EXPECT_EQ(files, static_cast<int>(kPlies.size()));
-    std::printf("[ corpus   ] %d single-game records, %d plies loaded whole\n", files, plies);
+    std::printf("[ corpus   ] %d single-game records, %d plies read whole\n", files, plies);
 }
 
-TEST(Corpus, MultiGameFilesLoadTheirFirstGame) {
-    KELVARA_REQUIRE_CORPUS();
-    const auto dir = *test::corpus_dir();
-    const Loaded spaced = load(dir / "pgn" / kFifteenGames[0]);
-    const Loaded glued = load(dir / "pgn" / kFifteenGames[1]);
-    EXPECT_FALSE(spaced.outcome.stop);
-    EXPECT_FALSE(glued.outcome.stop);
-    EXPECT_GE(spaced.game.moves.size(), 43u);
-    EXPECT_LE(spaced.game.moves.size(), 127u);
-    EXPECT_EQ(spaced.game.moves, glued.game.moves);
-    EXPECT_EQ(spaced.game.title, glued.game.title);
+std::vector<MoveRecord> moves_of(const std::string& name, int game_index = 0) {
+    return load(corpus("pgn", name), game_index).game.moves;
 }
 
-// Without a start position of its own such a file gives nothing to show and is refused,
-// with the reason.
-TEST(Corpus, Big5FilesStopWithAReportAtTheFirstMove) {
+// The first ply at which two games part, or -1 when they are equal.
+int first_difference(const std::vector<MoveRecord>& a, const std::vector<MoveRecord>& b) {
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i].from() != b[i].from() || a[i].to() != b[i].to()) return static_cast<int>(i);
+    return a.size() == b.size() ? -1 : static_cast<int>(std::min(a.size(), b.size()));
+}
+
+TEST(Corpus, FifteenGamesInFourFilesAndThreeNotationsAgree) {
     KELVARA_REQUIRE_CORPUS();
-    const auto dir = *test::corpus_dir();
-    for (const char* name : kBig5) {
-        const Loaded l = load(dir / "pgn" / name);
-        ASSERT_TRUE(l.outcome.stop) << name;
-        EXPECT_EQ(l.outcome.stop->move, 1) << name;
-        EXPECT_TRUE(l.game.moves.empty()) << name;
-        EXPECT_EQ(l.outcome.opened, !l.game.fen_start.empty()) << name;
+    for (const char* name : kFifteenGames) {
+        const auto games = list_record_file_games(corpus("pgn", name));
+        ASSERT_EQ(games.size(), 15u) << name;
+        for (int g = 0; g < 15; ++g) {
+            EXPECT_EQ(games[g].plies, kFifteenPlies[g]) << name << " game " << g + 1;
+            const Loaded l = load(corpus("pgn", name), g);
+            EXPECT_FALSE(l.outcome.stop) << name << " game " << g + 1;
+            EXPECT_EQ(static_cast<int>(l.game.moves.size()), kFifteenPlies[g]) << name << " game " << g + 1;
+            std::string title = games[g].title;
+            cut_title(title);
+            EXPECT_EQ(l.game.title, title);
+        }
     }
+    int equal = 0;
+    for (int g = 0; g < 15; ++g) {
+        const auto chinese = moves_of(kFifteenGames[0], g);
+        EXPECT_EQ(first_difference(chinese, moves_of(kFifteenGames[1], g)), -1) << "game " << g + 1;
+        EXPECT_EQ(first_difference(chinese, moves_of(kFifteenGames[2], g)), -1) << "game " << g + 1;
+        const int coordinates = first_difference(chinese, moves_of(kFifteenGames[3], g));
+        equal += coordinates == -1;
+        // Game 2's coordinate file moves the other of two pawns at ply 71 (前兵 for 后兵).
+        if (g == 1) {
+            EXPECT_EQ(coordinates, 70);
+        }
+    }
+    EXPECT_EQ(equal, 14);
 }
 
-// The writer's text for a move, in the form a record writes it: without the side prefix
-// and with black's digits in full width.
-std::string as_written(std::string text) {
-    text.erase(0, 4);
+TEST(Corpus, Big5RecordsGiveTheMovesOfTheirGbkTwins) {
+    KELVARA_REQUIRE_CORPUS();
+    const std::pair<const char*, const char*> twins[] = {
+        {"juzhongmi-1-17-big5.pgn", "juzhongmi-1-17-gbk-twin.pgn"},
+        {"xqwizard-juzhongmi-1-01-big5.pgn", "xqwizard-juzhongmi-1-01.pgn"},
+        {"xqwizard-sample-big5.pgn", "xqbase-xqftools-sample-fen.pgn"},
+    };
+    for (const auto& [big5, gbk] : twins) {
+        const Loaded b = load(corpus("pgn", big5));
+        const Loaded g = load(corpus("pgn", gbk));
+        EXPECT_EQ(b.game.moves, g.game.moves) << big5;
+        EXPECT_EQ(b.game.notes.size(), g.game.notes.size()) << big5;
+        // Traditional characters stay traditional: 馬 where the GBK twin has 马.
+        bool traditional = false;
+        for (const MoveRow& row : b.list.rows()) traditional |= row.text.find(test::G("馬")) != std::string::npos;
+        EXPECT_TRUE(traditional) << big5;
+    }
+    const Loaded black_first = load(corpus("pgn", "ccpd-midgame-00000001-black-first-big5.pgn"));
+    EXPECT_EQ(black_first.game.first_to_move, Side::Black);
+    EXPECT_EQ(U(black_first.list.rows()[0].text), "黑：車５平８");
+    EXPECT_EQ(U(black_first.game.title), "北方杯 (1)三軍逼宮");
+}
+
+TEST(Corpus, CoordinateAndAlgebraicRecordsMatchTheirOtherReadings) {
+    KELVARA_REQUIRE_CORPUS();
+    const Loaded iccs = load(corpus("iccs", "hbsxcjp-danma11-endgame.pgn_iccs"));
+    const Loaded chinese = load(corpus("pgn", "hbsxcjp-pgnzh-danma11-endgame.pgn"));
+    EXPECT_EQ(iccs.game.notation, "iccs");
+    EXPECT_EQ(iccs.game.moves, chinese.game.moves);
+    EXPECT_EQ(iccs.game.variation_count(), chinese.game.variation_count());
+    EXPECT_EQ(iccs.game.variation_count(), 3);
+
+    const Loaded winboard = load(corpus("pgn", "elephantchess-pgn0-issue_545-winboard.pgn"));
+    EXPECT_EQ(winboard.game.notation, "algebraic");
+    ASSERT_GE(winboard.game.moves.size(), 4u);
+    // b2e2 b9c7 b0c2 a9b9 in coordinates; the engine's evaluation after ply 2.
+    const Move first_four[] = {{{2, 7}, {2, 4}}, {{9, 7}, {7, 6}}, {{0, 7}, {2, 6}}, {{9, 8}, {9, 7}}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(winboard.game.moves[i].from(), first_four[i].from) << i;
+        EXPECT_EQ(winboard.game.moves[i].to(), first_four[i].to) << i;
+    }
+    EXPECT_EQ(winboard.game.notes_of(1).comment, "-0.27/28 29");
+    EXPECT_EQ(U(winboard.list.rows()[0].text), "1.红：炮八平五");
+}
+
+TEST(Corpus, CommentsAndVariationsAreKept) {
+    KELVARA_REQUIRE_CORPUS();
+    const Loaded sample = load(corpus("pgn", "xqbase-xqftools-sample-fen.pgn"));
+    int comments = sample.game.start_comment.empty() ? 0 : 1;
+    for (const MoveNotes& n : sample.game.notes) comments += !n.comment.empty();
+    EXPECT_EQ(comments, 12);
+    EXPECT_FALSE(sample.game.start_comment.empty());
+    const Loaded annotated = load(corpus("pgn", "hbsxcjp-pgnzh-wuyang2001-r5-186ply.pgn"));
+    EXPECT_EQ(annotated.game.variation_count(), 8);
+}
+
+// A move's characters by what they mean, so that scripts and numeral styles compare equal.
+std::string canonical(std::string_view move) {
     std::string out;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            out += '\xA3';
-            out += static_cast<char>(0xB0 + (c - '0'));
-        } else {
-            out += c;
+    for (const std::string_view c : gbk::characters(move)) {
+        const notation::WordMeaning m = notation::meaning_of(c);
+        switch (m.role) {
+            case notation::WordMeaning::Role::Piece: out += "P" + std::to_string(static_cast<int>(m.piece)); break;
+            case notation::WordMeaning::Role::Number: out += "N" + std::to_string(m.number); break;
+            case notation::WordMeaning::Role::Direction: out += "D" + std::to_string(static_cast<int>(m.direction)); break;
+            case notation::WordMeaning::Role::Place: out += "Q" + std::to_string(static_cast<int>(m.place)); break;
+            default: out += c;
         }
     }
     return out;
 }
 
-// Each move of each PGN game, replayed on the board before it, is written back by the
-// writer as the file wrote it, except where the file leaves out a 前/后 the writer adds.
-TEST(Corpus, TheWriterWritesBackEveryMove) {
+// Each Chinese move of each record, replayed on the board before it, is written back by
+// the writer as the file wrote it, except where the file leaves out a 前/后 the writer adds.
+TEST(Corpus, TheWriterWritesBackEveryChineseMove) {
     KELVARA_REQUIRE_CORPUS();
     int compared = 0;
     std::vector<std::string> differences;
     for (const auto& path : test::corpus_files(".pgn")) {
-        const Loaded l = load(path);
-        GameRecord replay = l.game;
-        replay.flip_state = 0;
-        replay.restore_start_position();
-        if (replay.fen_start.empty()) replay.set_up_initial_position();
-        const bool black_first = !l.list.empty() && l.list.rows()[0].text.rfind("\xBA\xDA", 0) == 0;
-        for (std::size_t i = 0; i < l.game.moves.size(); ++i) {
-            const MoveRecord& m = l.game.moves[i];
-            const bool red = (i % 2 == 0) != black_first;
-            const std::string text = as_written(
-                move_notation(m.piece, red ? 1 : 0, m.from_row, m.from_column, m.to_row, m.to_column, replay.board));
-            std::string row = l.list.rows()[i].text;
-            row = as_written(row.substr(row.find("\xA3\xBA") - 2));
-            if (text != row)
-                differences.push_back(path.filename().string() + " move " + std::to_string(i + 1) + ": file " + U(row) +
-                                      ", writer " + U(text));
-            replay.board[m.from_row][m.from_column] = kEmpty;
-            replay.board[m.to_row][m.to_column] = m.piece;
-            ++compared;
+        for (std::size_t g = 0; g < list_record_file_games(path).size(); ++g) {
+            const Loaded l = load(path, static_cast<int>(g));
+            if (l.game.notation != "chinese") continue;
+            GameRecord replay = l.game;
+            replay.flip_state = 0;
+            replay.set_up_start_position();
+            for (std::size_t i = 0; i < l.game.moves.size(); ++i) {
+                const MoveRecord& m = l.game.moves[i];
+                const std::string text = notation::chinese_move_text(replay.board, {m.from(), m.to()});
+                const std::string& row = l.list.rows()[i].text;
+                const std::string file = row.substr(row.find("\xA3\xBA") + 2);  // after "红：" or "黑："
+                if (canonical(text) != canonical(file))
+                    differences.push_back(path.filename().string() + " move " + std::to_string(i + 1) + ": file " +
+                                          U(file) + ", writer " + U(text));
+                make_move(replay.board, {m.from(), m.to()});
+                ++compared;
+            }
         }
     }
     for (const auto& d : differences) std::printf("[ differs  ] %s\n", d.c_str());
     std::printf("[ corpus   ] %d moves compared, %zu written differently\n", compared, differences.size());
     // zfdang-sample02 writes 车２进３ / 车２平４ for a chariot whose twin shares its file.
     for (const auto& d : differences) EXPECT_EQ(d.rfind("zfdang-sample02-plain-twin.pgn", 0), 0u) << d;
-    EXPECT_GT(compared, 4000);
+    EXPECT_GT(compared, 6500);
 }
 
 }  // namespace

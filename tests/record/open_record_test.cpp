@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "board/layouts.h"
@@ -52,7 +53,7 @@ TEST(OpenRecord, AFileWithoutAMoveOrAStartPositionIsRefusedAndTheGameStays) {
         {"empty.pgn", ""},
         {"binary.che", binary},
         {"tags-only.pgn", G("[Event \"无着法\"]\n*\n")},
-        {"notes.txt", G("1. 炮二平五\n")},
+        {"notes.txt", G("这不是棋谱\n")},  // a .txt holding moves is read by its content
         {"unplayable.pgn", G("1. 车二进十\n")},
     };
     for (const auto& [name, bytes] : files) {
@@ -134,6 +135,62 @@ TEST(OpenRecord, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(list.row_count(), 2);
     EXPECT_EQ(game.moves.size(), 2u);
     EXPECT_EQ(U(game.title), "a");
+}
+
+// Whatever its extension, a file that no format takes is refused and changes nothing.
+TEST(OpenRecord, AFileNoFormatTakesIsRefusedAndTheRecordStays) {
+    test::TempDir dir;
+    write(dir.path() / "a.che", kQq);
+    GameRecord game;
+    MoveList list;
+    ASSERT_TRUE(open_record(dir.path() / "a.che", game, list).opened);
+    list.select(1);
+    const std::pair<const char*, std::string> refused[] = {
+        {"empty.pgn", ""},
+        {"binary.pgn", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xD8", 18)},
+        {"notes.txt", "no record here\n"},
+        {"words.che", G("红方胜利")},
+        {"settings.pgn", G("[设置]\n动画作者=某人\n")},
+    };
+    for (const auto& [name, bytes] : refused) {
+        write(dir.path() / name, bytes);
+        const auto outcome = open_record(dir.path() / name, game, list);
+        EXPECT_FALSE(outcome.opened) << name;
+        EXPECT_EQ(outcome.refusal, OpenOutcome::Refusal::NotARecord) << name;
+        EXPECT_EQ(game.moves.size(), 2u) << name;
+        EXPECT_EQ(list.row_count(), 2) << name;
+        EXPECT_EQ(list.selection(), 1) << name;
+        EXPECT_EQ(U(game.file_name), "a.che") << name;
+        EXPECT_TRUE(list_record_games(bytes, name).empty()) << name;
+    }
+}
+
+// The table of formats lists each extension once and takes a record in a .txt by content.
+TEST(OpenRecord, TheTableOfFormatsChoosesByExtensionThenContent) {
+    EXPECT_EQ(find_record_format("x.pgn", G("1. 炮二平五")), find_record_format("x.txt", G("1. 炮二平五")));
+    EXPECT_EQ(find_record_format("x.che", "[Event \"x\"]")->name, find_record_format("x.pgn", "[Event \"x\"]")->name);
+    EXPECT_EQ(find_record_format("x.pgn", kQq)->extensions[0], ".che");
+    std::vector<std::string_view> seen;
+    for (const RecordFormat& f : record_formats())
+        for (const std::string_view e : f.extensions) {
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), e), 0) << e;
+            seen.push_back(e);
+        }
+    EXPECT_EQ(list_record_games(G("[Event \"一\"]\n1. 炮二平五\n[Event \"二\"]\n1. 兵七进一\n"), "two.pgn").size(), 2u);
+    EXPECT_EQ(list_record_games(kQq, "a.che").at(0).plies, 2);
+}
+
+// Files made from game 2 of a file of several are named apart from game 1's.
+TEST(OpenRecord, GamesOfOneFileKnowWhichTheyAre) {
+    GameRecord game;
+    MoveList list;
+    const std::string two = G("[Event \"一\"]\n1. 炮二平五\n[Event \"二\"]\n1. 兵七进一\n");
+    const auto second = open_record_bytes(two, "two.pgn", game, list, 1);
+    EXPECT_EQ(second.game_index, 1);
+    EXPECT_EQ(second.game_count, 2);
+    EXPECT_EQ(game_name_suffix(second), "-2");
+    EXPECT_EQ(U(game.title), "二");
+    EXPECT_EQ(game_name_suffix(open_record_bytes(kQq, "a.che", game, list)), "");
 }
 
 TEST(OpenRecord, AnotherRecordReplacesTheFirstWhole) {

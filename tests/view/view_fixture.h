@@ -11,7 +11,7 @@
 namespace kelvara::test {
 
 // A short game with a capture at move 3 (炮二进七 takes the black horse).
-inline constexpr const char* kShortGame = "1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 炮８平５\n";
+inline constexpr const char* kShortGame = "1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 象３进５\n";
 
 inline void load_pgn(BoardSession& s, const std::string& utf8_moves, int flip_state = 0) {
     s.game.flip_state = flip_state;
