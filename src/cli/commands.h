@@ -7,6 +7,7 @@ namespace kelvara::cli {
 // Each returns the process exit status: 0 success, 1 a record or file problem, 2 usage.
 int moves_command(Args& args);
 int text_command(Args& args);
+int games_command(Args& args);
 int bmp_command(Args& args);
 int gif_command(Args& args);
 

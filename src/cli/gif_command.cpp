@@ -21,14 +21,15 @@ namespace kelvara::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kelvara-cli gif FILE... [-o DIR] [--from-move N] [--delay CS] [--flip] [--title T] [--author A] "
-    "[--jobs N]\n";
+    "usage: kelvara-cli gif FILE... [-o DIR] [--game N] [--from-move N] [--delay CS] [--flip] [--title T] "
+    "[--author A] [--jobs N]\n";
 
 struct GifOptions {
     std::filesystem::path folder;
     int from_move = 0;  // 0: the whole game
     int delay = 100;
     int flip_state = 0;
+    int game_index = 0;                // which game of each file
     std::optional<std::string> title;  // GBK
     std::string author;                // GBK
 };
@@ -39,7 +40,8 @@ bool make_one(const std::string& path, const std::string& stem, const GifOptions
               std::ostream& out, std::ostream& errors) {
     GifJob job;
     MoveList list;
-    if (!load_record(path, job.game, list, options.flip_state, errors)) return false;
+    const auto opened = load_record(path, job.game, list, options.flip_state, errors, options.game_index);
+    if (!opened) return false;
     job.title = options.title.value_or(job.game.title);
     job.author_line = author_line(options.author);
     job.frame_delay = options.delay;
@@ -53,7 +55,7 @@ bool make_one(const std::string& path, const std::string& stem, const GifOptions
         job.selected_row = options.from_move - 1;
     }
     job.output_folder = options.folder;
-    job.output_stem = stem;
+    job.output_stem = stem + game_name_suffix(*opened);
     const GifResult result = GifMaker(palette).make(job);
     if (!result.ok()) {
         errors << "kelvara-cli: cannot write "
@@ -76,11 +78,13 @@ int gif_command(Args& args) {
     const auto from_move = args.integer("--from-move", 1, 1 << 30);
     const auto delay = args.integer("--delay", -(1 << 30), 1 << 30);
     const auto jobs = args.integer("--jobs", 1, 256);
+    const auto game = game_index_option(args);
     if (args.files.empty() || !args.error.empty()) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kUsage;
         return 2;
     }
     options.from_move = from_move.value_or(0);
+    options.game_index = *game;
     options.delay = delay.value_or(options.delay);
     options.flip_state = args.has("--flip") ? 1 : 0;
     if (auto t = args.value("--title")) options.title = utf8_to_gbk(*t);

@@ -6,10 +6,24 @@
 
 namespace kelvara::cli {
 
+std::optional<int> game_index_option(Args& args) {
+    const auto n = args.integer("--game", 1, 1 << 30);
+    if (!args.error.empty()) return std::nullopt;
+    return n.value_or(1) - 1;
+}
+
 std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game, MoveList& list, int flip_state,
-                                       std::ostream& errors) {
+                                       std::ostream& errors, int game_index) {
     game.flip_state = flip_state;
-    OpenOutcome outcome = open_record(path, game, list);
+    if (game_index > 0) {
+        const std::size_t games = list_record_file_games(path).size();
+        if (games > 0 && static_cast<std::size_t>(game_index) >= games) {
+            errors << "kelvara-cli: " << path << " has " << games << (games == 1 ? " game" : " games") << ", not "
+                   << game_index + 1 << "\n";
+            return std::nullopt;
+        }
+    }
+    OpenOutcome outcome = open_record(path, game, list, game_index);
     switch (outcome.refusal) {
         case OpenOutcome::Refusal::None: break;
         case OpenOutcome::Refusal::Unreadable:

@@ -5,16 +5,22 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_args.h"
 #include "record/game_record.h"
 #include "record/move_list.h"
 #include "record/open_record.h"
 
 namespace kelvara::cli {
 
-// Opens path into game and list. Returns nullopt, after a message on errors that says
-// why, when the file cannot be read or is no record; a reader's stop is reported as a
-// warning and the record is used as far as it was read.
+// Opens game `game_index` (from 0) of path into game and list. Returns nullopt, after a
+// message on errors that says why, when the file cannot be read, is no record, or holds no
+// such game; a reader's stop is reported as a warning and the record is used as far as it
+// was read.
 std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game, MoveList& list, int flip_state = 0,
-                                       std::ostream& errors = std::cerr);
+                                       std::ostream& errors = std::cerr, int game_index = 0);
+
+// The game index (from 0) that --game N (from 1) picks, the first without it; nullopt
+// after setting a usage error in args.
+std::optional<int> game_index_option(Args& args);
 
 }  // namespace kelvara::cli

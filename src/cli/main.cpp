@@ -33,21 +33,26 @@ void clean_up_on_signals() {
 
 constexpr const char* kUsage =
     "usage: kelvara-cli COMMAND ...\n"
-    "  moves [--json] FILE   the move list, one row per line (--json: title, fen, moves, stopped)\n"
-    "  text FILE             the moves as text, as the copy command gives them\n"
-    "  bmp FILE [--move N] [--flip] [-o OUT]\n"
+    "  moves [--json] [--game N] FILE\n"
+    "                        the move list, one row per line (--json: the game's facts, its moves with\n"
+    "                        their comments and alternatives, and where the reading stopped)\n"
+    "  text [--game N] FILE  the moves as text, as the copy command gives them\n"
+    "  games [--json] FILE   the games of the file: number, title, red, black, result, plies\n"
+    "  bmp FILE [--game N] [--move N] [--flip] [-o OUT]\n"
     "                        the board picture after move N (0: the start), as the snapshot saves it\n"
-    "  gif FILE... [-o DIR] [--from-move N] [--delay CS] [--flip] [--title T] [--author A] [--jobs N]\n"
-    "                        the animation of each record, as the make command writes it\n"
+    "  gif FILE... [-o DIR] [--game N] [--from-move N] [--delay CS] [--flip] [--title T] [--author A]\n"
+    "      [--jobs N]        the animation of each record, as the make command writes it\n"
     "  --help                show this help and exit\n"
-    "  --version             show the version and exit\n";
+    "  --version             show the version and exit\n"
+    "--game N picks the Nth game of a file that holds several (the first without it).\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
     clean_up_on_signals();
-    const std::set<std::string> valued = {"-o", "--move", "--from-move", "--delay", "--title", "--author", "--jobs"};
+    const std::set<std::string> valued = {"-o",      "--move",   "--from-move", "--delay",
+                                          "--title", "--author", "--jobs",      "--game"};
     const std::set<std::string> flags = {"--json", "--flip"};
     Args args = parse_args(argc, argv, valued, flags);
     if (!args.error.empty()) {
@@ -56,6 +61,7 @@ int main(int argc, char** argv) {
     }
     if (args.command == "moves") return moves_command(args);
     if (args.command == "text") return text_command(args);
+    if (args.command == "games") return games_command(args);
     if (args.command == "bmp") return bmp_command(args);
     if (args.command == "gif") return gif_command(args);
     if (args.command == "--version") {

@@ -33,25 +33,38 @@ inline bool is_square(const Json* v) {
            v->items[1].number >= 0 && v->items[1].number <= 8;
 }
 
-// The object has exactly title, fen, moves and stopped; every move exactly piece (0-31),
-// from and to (squares on the board) and text; stopped is null or {move, reason} with
-// move the number after the last move printed.
+// A move: exactly piece (0-31), from and to (squares on the board), text, comment and
+// alternatives (lines of moves of the same form).
+inline ::testing::AssertionResult has_move_shape(const Json& m) {
+    using K = Json::Kind;
+    const Json* piece = m.find("piece");
+    if (m.keys() != std::vector<std::string>{"piece", "from", "to", "text", "comment", "alternatives"} ||
+        !piece->is_integer() || piece->number < 0 || piece->number > 31 || !is_square(m.find("from")) ||
+        !is_square(m.find("to")) || m.find("text")->kind != K::String || m.find("text")->text.empty() ||
+        m.find("comment")->kind != K::String || m.find("alternatives")->kind != K::Array)
+        return ::testing::AssertionFailure() << "malformed move";
+    for (const Json& line : m.find("alternatives")->items) {
+        if (line.kind != K::Array || line.items.empty()) return ::testing::AssertionFailure() << "malformed line";
+        for (const Json& alternative : line.items)
+            if (auto r = has_move_shape(alternative); !r) return r;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// The object has exactly the game's facts, moves and stopped; every move the move shape;
+// stopped is null or {move, reason} with move the number after the last move printed.
 inline ::testing::AssertionResult has_moves_shape(const Json& v) {
     using K = Json::Kind;
-    if (v.keys() != std::vector<std::string>{"title", "fen", "moves", "stopped"})
-        return ::testing::AssertionFailure() << "wrong members";
-    if (v.find("title")->kind != K::String || v.find("fen")->kind != K::String)
-        return ::testing::AssertionFailure() << "title and fen must be strings";
+    const std::vector<std::string> keys = {"title", "fen",     "notation",   "event", "red",    "black",
+                                           "result", "comment", "variations", "moves", "stopped"};
+    if (v.keys() != keys) return ::testing::AssertionFailure() << "wrong members";
+    for (const char* text : {"title", "fen", "notation", "event", "red", "black", "result", "comment"})
+        if (v.find(text)->kind != K::String) return ::testing::AssertionFailure() << text << " must be a string";
+    if (!v.find("variations")->is_integer()) return ::testing::AssertionFailure() << "variations must be a number";
     const Json& moves = *v.find("moves");
     if (moves.kind != K::Array) return ::testing::AssertionFailure() << "moves must be an array";
-    for (std::size_t i = 0; i < moves.items.size(); ++i) {
-        const Json& m = moves.items[i];
-        const Json* piece = m.find("piece");
-        if (m.keys() != std::vector<std::string>{"piece", "from", "to", "text"} || !piece->is_integer() ||
-            piece->number < 0 || piece->number > 31 || !is_square(m.find("from")) || !is_square(m.find("to")) ||
-            m.find("text")->kind != K::String || m.find("text")->text.empty())
-            return ::testing::AssertionFailure() << "move " << i + 1 << " is malformed";
-    }
+    for (std::size_t i = 0; i < moves.items.size(); ++i)
+        if (auto r = has_move_shape(moves.items[i]); !r) return r << " (move " << i + 1 << ")";
     const Json& stopped = *v.find("stopped");
     if (stopped.kind == K::Null) return ::testing::AssertionSuccess();
     if (stopped.keys() != std::vector<std::string>{"move", "reason"} || !stopped.find("move")->is_integer() ||
