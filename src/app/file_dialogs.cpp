@@ -5,7 +5,30 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "app/game_chooser.h"
+#include "app/ui_text.h"
+#include "record/record_formats.h"
+
 namespace kelvara {
+
+namespace {
+
+QString patterns(const RecordFormat& format) {
+    QStringList out;
+    for (const std::string_view e : format.extensions) out << QStringLiteral("*") + QString::fromUtf8(e.data(), e.size());
+    return out.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+QStringList record_filters() {
+    QStringList all, each;
+    for (const RecordFormat& f : record_formats()) {
+        all << patterns(f);
+        each << from_gbk(f.name) + QStringLiteral("(") + patterns(f) + QStringLiteral(")");
+    }
+    return QStringList{QStringLiteral("可打开的棋谱(") + all.join(QLatin1Char(' ')) + QStringLiteral(")")} + each;
+}
 
 namespace {
 
@@ -21,8 +44,7 @@ QString QtFileDialogs::record_to_open(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("打开棋谱"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("可打开的棋谱(*.che *.pgn)"), QStringLiteral("QQ棋谱(*.che)"),
-                           QStringLiteral("PGN棋谱(*.pgn)")});
+    dialog.setNameFilters(record_filters());
     return chosen_file(dialog);
 }
 
@@ -37,6 +59,10 @@ QString QtFileDialogs::picture_to_save(QWidget* parent) {
 
 bool QtFileDialogs::open_externally(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+std::optional<int> QtFileDialogs::game_to_open(QWidget* parent, const std::vector<GameSummary>& games) {
+    return GameChooser::choose(games, parent);
 }
 
 }  // namespace kelvara

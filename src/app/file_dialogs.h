@@ -1,12 +1,23 @@
 #pragma once
-// The open and save dialogs, and the desktop's own programs for a file, behind one
-// interface, so that tests answer them without showing anything.
+// The open and save dialogs, the choice of a game in a file of several, and the desktop's
+// own programs for a file, behind one interface, so that tests answer them without showing
+// anything.
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+#include "record/game_summary.h"
 
 class QWidget;
 
 namespace kelvara {
+
+// The open dialog's filters, from the table of formats: "可打开的棋谱(*.che *.pgn …)", then
+// one per format ("QQ棋谱(*.che)").
+QStringList record_filters();
 
 class FileDialogs {
 public:
@@ -19,6 +30,8 @@ public:
     // Opens a file or a folder in the program the desktop has for it (the file manager,
     // the picture viewer); false when there is none.
     virtual bool open_externally(const QString& path) = 0;
+    // Which of a file's games to open (from 0), or nullopt when the user cancelled.
+    virtual std::optional<int> game_to_open(QWidget* parent, const std::vector<GameSummary>& games) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
@@ -26,6 +39,7 @@ public:
     QString record_to_open(QWidget* parent) override;
     QString picture_to_save(QWidget* parent) override;
     bool open_externally(const QString& path) override;
+    std::optional<int> game_to_open(QWidget* parent, const std::vector<GameSummary>& games) override;
 };
 
 }  // namespace kelvara

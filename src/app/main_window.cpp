@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "app/board_display.h"
+#include "app/control_place.h"
 #include "app/file_error_text.h"
 #include "app/graphic_button.h"
 #include "app/maker_window.h"
@@ -27,19 +28,6 @@
 namespace kelvara {
 
 namespace {
-
-QString name_of(const layout::ControlPlace& place) {
-    return QString::fromUtf16(place.name.data(), static_cast<qsizetype>(place.name.size()));
-}
-
-QString name_of(std::u16string_view name) {
-    return QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-void put(QWidget* widget, const layout::ControlPlace& place) {
-    widget->setObjectName(name_of(place));
-    widget->setGeometry(place.left, place.top, place.width, place.height);
-}
 
 // The first local file among dropped URLs; empty when there is none.
 QString dropped_file(const QMimeData* data) {
@@ -98,7 +86,7 @@ void MainWindow::create_controls() {
     play_button_ = add_button(SkinButton::Play, layout::kPlayButton);
     connect(play_button_, &QAbstractButton::clicked, this, &MainWindow::toggle_demonstration);
     demo_timer_ = new QTimer(this);
-    demo_timer_->setObjectName(name_of(layout::kDemoTimer));
+    demo_timer_->setObjectName(text_of(layout::kDemoTimer));
     connect(demo_timer_, &QTimer::timeout, this, &MainWindow::demonstration_tick);
     connect(add_button(SkinButton::Next, layout::kNextButton), &QAbstractButton::clicked, this,
             &MainWindow::next_move);
@@ -117,12 +105,12 @@ void MainWindow::create_controls() {
 
 void MainWindow::create_board_menu() {
     board_menu_ = new QMenu(this);
-    board_menu_->setObjectName(name_of(layout::kBoardMenu));
-    QAction* copy = board_menu_->addAction(name_of(layout::kCopyTextAction));
-    copy->setObjectName(name_of(layout::kCopyTextAction));
+    board_menu_->setObjectName(text_of(layout::kBoardMenu));
+    QAction* copy = board_menu_->addAction(text_of(layout::kCopyTextAction));
+    copy->setObjectName(text_of(layout::kCopyTextAction));
     connect(copy, &QAction::triggered, this, &MainWindow::copy_record_text);
-    QAction* save = board_menu_->addAction(name_of(layout::kSavePictureAction));
-    save->setObjectName(name_of(layout::kSavePictureAction));
+    QAction* save = board_menu_->addAction(text_of(layout::kSavePictureAction));
+    save->setObjectName(text_of(layout::kSavePictureAction));
     connect(save, &QAction::triggered, this, &MainWindow::save_board_picture);
     display_->set_menu(board_menu_, [this] { return app_.session().game.loaded; });
 }
@@ -144,7 +132,14 @@ void MainWindow::open_record() {
 }
 
 void MainWindow::open_record_file(const QString& file_name) {
-    const OpenOutcome outcome = app_.open_record_file(local_path(file_name));
+    const std::filesystem::path path = local_path(file_name);
+    int game_index = 0;
+    if (const std::vector<GameSummary> games = list_record_file_games(path); games.size() > 1) {
+        const std::optional<int> chosen = dialogs_.game_to_open(this, games);
+        if (!chosen) return;  // cancelled: the loaded record stays
+        game_index = *chosen;
+    }
+    const OpenOutcome outcome = app_.open_record_file(path, game_index);
     if (!outcome.opened) {
         // The old first line stays; the second names the file and why.
         QString text = QStringLiteral("打开文件失败!\n") + QFileInfo(file_name).fileName() + QStringLiteral("：");

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/control_place.h"
 #include "app/graphic_button.h"
 #include "app/main_window_layout.h"
 #include "app/seconds_text.h"
@@ -65,15 +66,6 @@ constexpr LabelPlace kLabels[] = {
 
 constexpr std::size_t kTitleBytes = 36;
 constexpr std::size_t kAuthorBytes = 22;
-
-QString text_of(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void put(QWidget* widget, const ControlPlace& place) {
-    widget->setObjectName(text_of(place.name));
-    widget->setGeometry(place.left, place.top, place.width, place.height);
-}
 
 QFont text_font() {
     QFont font;

@@ -56,8 +56,14 @@ public:
         opened_externally.push_back(path);
         return true;
     }
+    std::optional<int> game_to_open(QWidget*, const std::vector<GameSummary>& games) override {
+        games_offered = games;
+        return game_answer;
+    }
     QString open_answer;  // empty: the user cancels
     QString save_answer;
+    std::optional<int> game_answer;  // nullopt: the user cancels
+    std::vector<GameSummary> games_offered;
     int open_asked = 0;
     int save_asked = 0;
     std::vector<QString> opened_externally;
