@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "app/board_display.h"
+#include "app/comment_strip.h"
 #include "app/control_place.h"
 #include "app/file_error_text.h"
 #include "app/graphic_button.h"
@@ -78,6 +79,10 @@ void MainWindow::create_controls() {
 
     moves_ = new MoveListView(app_.session().list, this);
     put(moves_, layout::kMoveList);
+    comments_ = new CommentStrip(this);
+    comments_->setObjectName(QStringLiteral("编辑框_注释"));
+    comments_->hide();
+    connect(moves_, &MoveListView::selection_shown, this, &MainWindow::show_comments);
 
     connect(add_button(SkinButton::First, layout::kFirstButton), &QAbstractButton::clicked, this,
             &MainWindow::first_move);
@@ -161,6 +166,20 @@ void MainWindow::open_handed_over(const QString& file_name) {
     raise();
     activateWindow();
     if (!file_name.isEmpty()) open_record_file(file_name);
+}
+
+void MainWindow::show_comments() {
+    const BoardSession& s = app_.session();
+    const bool shown = s.game.has_comments();
+    if (shown != comments_->isVisible()) {
+        // The strip takes the lower part of the move list's place.
+        const layout::ControlPlace& list = layout::kMoveList;
+        const int list_height = shown ? list.height - kCommentStripHeight - kCommentStripGap : list.height;
+        moves_->setGeometry(list.left, list.top, list.width, list_height);
+        comments_->setGeometry(list.left, list.top + list_height + kCommentStripGap, list.width, kCommentStripHeight);
+        comments_->setVisible(shown);
+    }
+    if (shown) comments_->show_comment(s.game, s.list.selection());
 }
 
 void MainWindow::first_move() {

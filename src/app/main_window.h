@@ -22,6 +22,7 @@ class QTimer;
 namespace kelvara {
 
 class BoardDisplay;
+class CommentStrip;
 class GraphicButton;
 class MoveListView;
 class TitleLabel;
@@ -74,6 +75,8 @@ private:
     void demonstration_tick();
     void animation_made(const GifResult& result);
     void open_externally(const QString& path);
+    // The comment strip for a record with comments, showing the selected move's.
+    void show_comments();
 
     KelvaraApp& app_;
     Messages& messages_;
@@ -82,6 +85,7 @@ private:
     TitleLabel* title_ = nullptr;
     BoardDisplay* display_ = nullptr;
     MoveListView* moves_ = nullptr;
+    CommentStrip* comments_ = nullptr;
     QMenu* board_menu_ = nullptr;
     GraphicButton* play_button_ = nullptr;
     GraphicButton* make_button_ = nullptr;

@@ -12,7 +12,8 @@ void MoveListModel::reload() {
     beginResetModel();
     texts_.clear();
     texts_.reserve(list_.row_count());
-    for (const MoveRow& row : list_.rows()) texts_.append(from_gbk(row.text));
+    for (const MoveRow& row : list_.rows())
+        texts_.append(row.has_alternatives ? from_gbk(row.text) + kAlternativesSign : from_gbk(row.text));
     endResetModel();
 }
 

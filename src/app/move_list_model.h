@@ -1,6 +1,6 @@
 #pragma once
-// The core's move list as a Qt list model: one row per move, its text in UTF-8 and its
-// colour as the foreground.
+// The core's move list as a Qt list model: one row per move, its text in UTF-8 (marked
+// when the move has alternatives) and its colour as the foreground.
 
 #include <QAbstractListModel>
 #include <QColor>
@@ -9,6 +9,9 @@
 #include "record/move_list.h"
 
 namespace kelvara {
+
+// After the text of a move the record gives other moves for.
+inline const QString kAlternativesSign = QStringLiteral("＊");
 
 class MoveListModel : public QAbstractListModel {
     Q_OBJECT

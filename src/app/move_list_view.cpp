@@ -86,6 +86,7 @@ void MoveListView::show_list_selection() {
         if (model_.rowCount() > 0) scrollTo(model_.index(0));
     }
     showing_list_selection_ = false;
+    emit selection_shown();
 }
 
 void MoveListView::forget_current_row() {
@@ -115,6 +116,7 @@ void MoveListView::current_row_changed() {
     // A cleared selection runs nothing: the board stays at the move it shows.
     if (!current.isValid() || !selectionModel()->isSelected(current)) return;
     list_.select(current.row());
+    emit selection_shown();
 }
 
 }  // namespace kelvara

@@ -22,6 +22,10 @@ public:
 
     MoveListModel& move_model() { return model_; }
 
+signals:
+    // The list shows another selected row, or none: the board shows that move.
+    void selection_shown();
+
 protected:
     // Keys move from the core's selected row; with none selected (the start position),
     // the next row is the first and there is no row before it.

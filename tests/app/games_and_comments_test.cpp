@@ -1,13 +1,15 @@
-// Files of several games ask which to open; the open dialog offers what the table of
-// formats reads.
+// Files of several games ask which to open; comments show for the selected move; moves
+// with alternatives are marked; the open dialog offers what the table of formats reads.
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTest>
 
 #include "app/game_chooser.h"
+#include "app/move_list_model.h"
 #include "gui_fixture.h"
 
 namespace kelvara::test {
@@ -18,6 +20,11 @@ using GamesAndCommentsTest = GuiTest;
 constexpr const char* kTwoGames =
     "[Event \"第一局\"]\n[Red \"甲\"]\n[Black \"乙\"]\n1. 炮二平五 马８进７ 1-0\n\n"
     "[Event \"第二局\"]\n1. 兵七进一 卒７进１ 2. 马八进七 *\n";
+
+constexpr const char* kAnnotated =
+    "[Event \"注\"]\n{开局前}\n1. 炮二平五 {中炮} 马８进７ (1... 炮８平５ {顺炮}) 2. 马二进三 车９平８\n";
+
+QString strip_text(QWidget* strip) { return qobject_cast<QPlainTextEdit*>(strip)->toPlainText(); }
 
 TEST_F(GamesAndCommentsTest, AFileOfSeveralGamesAsksWhichToOpen) {
     start();
@@ -78,6 +85,38 @@ TEST_F(GamesAndCommentsTest, TheChooserListsTheGamesAndOpensByEnterOrDoubleClick
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     EXPECT_EQ(clicked.result(), QDialog::Accepted);
     EXPECT_EQ(clicked.selected_game(), 1);
+}
+
+TEST_F(GamesAndCommentsTest, CommentsShowForTheSelectedMoveAndAlternativesAreMarked) {
+    start();
+    QWidget* strip = control(u"编辑框_注释");
+    ASSERT_NE(strip, nullptr);
+    auto* list = control<QListView>(u"超级列表框_回合");
+    const int full_height = list->height();
+    open_through_button("plain.pgn", kShortPgn);
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_EQ(list->height(), full_height);
+
+    open_through_button("annotated.pgn", kAnnotated);
+    ASSERT_TRUE(strip->isVisible());
+    EXPECT_LT(list->height(), full_height);
+    EXPECT_GE(strip->geometry().top(), list->geometry().bottom());
+    EXPECT_EQ(strip_text(strip), QStringLiteral("开局前"));
+    click(u"图形按钮_下步");
+    EXPECT_EQ(strip_text(strip), QStringLiteral("中炮"));
+    click(u"图形按钮_下步");
+    EXPECT_EQ(strip_text(strip), QString());
+    session().list.select(0);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    EXPECT_EQ(strip_text(strip), QStringLiteral("中炮"));
+
+    // The second move has an alternative: its row is marked, the others not.
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("黑：马８进７") + kAlternativesSign);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString(), QStringLiteral("1.红：炮二平五"));
+
+    open_through_button("plain.pgn", kShortPgn);
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_EQ(list->height(), full_height);
 }
 
 TEST_F(GamesAndCommentsTest, TheOpenDialogOffersWhatTheTableOfFormatsReads) {
