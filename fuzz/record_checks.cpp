@@ -1,9 +1,13 @@
 #include "record_checks.h"
 
+#include "board/fen.h"
+#include "board/layouts.h"
 #include "fuzz_check.h"
 #include "notation/text_record.h"
 #include "platform/encoding.h"
 #include "platform/text.h"
+#include "record/open_record.h"
+#include "record/pgn_reader.h"
 
 namespace kelvara::fuzz {
 
@@ -54,6 +58,54 @@ Position replay(const std::vector<MoveRecord>& moves, Position start, bool piece
         start[m.to_row][m.to_column] = m.piece;
     }
     return start;
+}
+
+namespace {
+
+// Each move of the line from the position before it, and its alternatives from the same
+// position; a line holds at least one move.
+void replay_line(const Line& line, Position board) {
+    KELVARA_FUZZ_CHECK(!line.empty());
+    for (const LineMove& m : line) {
+        KELVARA_FUZZ_CHECK(is_piece(m.move.piece) && board[m.move.from_row][m.move.from_column] == m.move.piece);
+        KELVARA_FUZZ_CHECK(on_board(m.move.to_row, m.move.to_column));
+        KELVARA_FUZZ_CHECK(gbk::cut_whole_chars(m.text, m.text.size()).size() == m.text.size());
+        for (const Line& alternative : m.notes.alternatives) replay_line(alternative, board);
+        board[m.move.from_row][m.move.from_column] = kEmpty;
+        board[m.move.to_row][m.move.to_column] = m.move.piece;
+    }
+}
+
+}  // namespace
+
+void check_pgn_reading(std::string_view bytes, int flip_state) {
+    const std::vector<GameSummary> games = list_pgn_games(bytes);
+    const int index = games.empty() ? 0 : static_cast<int>(bytes.size() % games.size());
+    GameRecord game;
+    game.flip_state = flip_state;
+    MoveList list;
+    const auto stop = read_pgn_record(bytes, game, list, index);
+
+    const std::size_t announced = games.empty() ? 0 : static_cast<std::size_t>(games[index].plies);
+    check_read(game, list, stop, announced);
+    if (stop) KELVARA_FUZZ_CHECK(stop->reason == StopReason::UnresolvedMove || stop->reason == StopReason::AmbiguousMove);
+    KELVARA_FUZZ_CHECK(game.notes.size() <= game.moves.size());
+
+    const Position start = game.fen_start.empty() ? layouts::kStandardLayout : parse_fen_board(game.fen_start);
+    Position board = start;
+    for (std::size_t i = 0; i < game.moves.size(); ++i) {
+        for (const Line& alternative : game.notes_of(i).alternatives) replay_line(alternative, board);
+        board = replay({game.moves[i]}, board, true);
+    }
+    if (game.fen_start.empty())
+        KELVARA_FUZZ_CHECK(game.board == (game.flip_state ? layouts::kFlippedLayout : layouts::kStandardLayout));
+    else
+        KELVARA_FUZZ_CHECK(game.board == (game.flip_state ? rotated(start) : start));
+
+    std::string title = game.title;
+    cut_title(title);
+    KELVARA_FUZZ_CHECK(title.size() <= kTitleBytes);
+    KELVARA_FUZZ_CHECK(recognises_pgn(bytes) || game.moves.empty());  // what gives moves is a record
 }
 
 }  // namespace kelvara::fuzz

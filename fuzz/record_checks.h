@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "record/game_record.h"
@@ -24,5 +25,12 @@ void check_read(const GameRecord& game, const MoveList& list, const std::optiona
 Position replay(const std::vector<MoveRecord>& moves, Position start, bool pieces_must_stand);
 
 bool holds_only_pieces(const Position& position);
+
+// Reads one of the PGN text's games (which one follows from the size) with the flip state
+// and checks what any reading keeps: the check_read invariants against the game's listed
+// plies; the main line and every alternative line replay from where they start, each
+// piece standing where its move takes it from; the board back at the start; the title cut
+// at a whole character.
+void check_pgn_reading(std::string_view bytes, int flip_state);
 
 }  // namespace kelvara::fuzz
