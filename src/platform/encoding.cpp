@@ -83,6 +83,17 @@ bool decodes_strictly(std::string_view bytes, const char* encoding) {
     return convert("UTF-8", encoding, bytes, double_byte_length, OnInvalid::Fail).has_value();
 }
 
+std::string utf16le_to_gbk(std::string_view utf16le) {
+    utf16le = utf16le.substr(0, utf16le.size() & ~std::size_t{1});
+    // A lone surrogate skips its own unit; a pair that GBK lacks skips both.
+    return *convert("GBK", "UTF-16LE", utf16le, [](std::string_view rest) {
+        auto high_byte = [&](std::size_t unit) { return static_cast<unsigned char>(rest[2 * unit + 1]); };
+        const bool pair = rest.size() >= 4 && high_byte(0) >= 0xD8 && high_byte(0) <= 0xDB && high_byte(1) >= 0xDC &&
+                          high_byte(1) <= 0xDF;
+        return pair ? std::size_t{4} : std::size_t{2};
+    });
+}
+
 std::u32string utf8_to_utf32(std::string_view s) {
     std::u32string out;
     for (std::size_t i = 0; i < s.size();) {

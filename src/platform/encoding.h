@@ -10,6 +10,8 @@ namespace kelvara {
 // A byte that GBK cannot decode, or a character GBK cannot encode, becomes "?".
 std::string gbk_to_utf8(std::string_view gbk);
 std::string utf8_to_gbk(std::string_view utf8);
+// UTF-16 little-endian code units (CCBridge records); an odd last byte is dropped.
+std::string utf16le_to_gbk(std::string_view utf16le);
 
 // Code points for a text renderer; a malformed sequence becomes "?".
 std::u32string utf8_to_utf32(std::string_view utf8);

@@ -20,6 +20,13 @@ TEST(Encoding, BadBytesBecomeQuestionMarksAndConversionFinishes) {
     EXPECT_EQ(utf8_to_gbk("\xF0\x9F\x98\x80" "x"), "?x");  // an emoji GBK lacks
 }
 
+TEST(Encoding, ReadsUtf16LittleEndianUnitsWhatEverTheyHold) {
+    EXPECT_EQ(utf16le_to_gbk(std::string("\xAE\x70\x8C\x4E", 4)), "炮二"_gbk);
+    EXPECT_EQ(utf16le_to_gbk(std::string("a\0b", 3)), "a");  // the odd last byte is dropped
+    // A pair GBK lacks and a lone surrogate each become one "?", and the text goes on.
+    EXPECT_EQ(utf16le_to_gbk(std::string("\x3D\xD8\x00\xDE" "x\0" "\x00\xD8" "y\0", 10)), "?x?y");
+}
+
 TEST(Encoding, RecognisesUtf8Text) {
     EXPECT_TRUE(looks_like_utf8("1. 炮二平五"));
     EXPECT_TRUE(looks_like_utf8("\xEF\xBB\xBF[Event \"x\"]"));
