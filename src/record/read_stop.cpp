@@ -44,6 +44,12 @@ std::string describe(const ReadStop& stop) {
             return text + quoted(stop.written) + std::string("无法在棋盘上走出"_gbk);
         case StopReason::AmbiguousMove:
             return text + quoted(stop.written) + std::string("有多种走法，无法确定"_gbk);
+        case StopReason::NoPieceToMove:
+            return text + quoted(stop.written) + std::string("的起点上没有走棋一方的棋子"_gbk);
+        case StopReason::IllegalMove:
+            return text + quoted(stop.written) + std::string("不合规则"_gbk);
+        case StopReason::RecordBreaksOff:
+            return std::string("棋谱数据在第"_gbk) + n + std::string("着处中断"_gbk);
     }
     return text;
 }

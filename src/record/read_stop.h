@@ -8,7 +8,7 @@ namespace kelvara {
 
 enum class StopReason {
     PieceOutOfRange,   // QQ: the piece field is not a code 0-31
-    SquareOffBoard,    // QQ: a from or to square lies outside the board
+    SquareOffBoard,    // QQ and coordinates: a from or to square lies outside the board
     BadSkipLength,     // QQ: a negative length of extra text
     TextEndsEarly,     // QQ: the text ends before the announced number of moves
     NotANumber,        // QQ: a field of the group is not a decimal number
@@ -17,14 +17,17 @@ enum class StopReason {
     WrongSide,         // QQ: the piece belongs to the other side than the group gives
     UnresolvedMove,    // PGN: the move cannot be found on the board
     AmbiguousMove,     // PGN: the move fits two pieces and the record does not tell which
+    NoPieceToMove,     // coordinates: the from-square holds no piece of the side to move
+    IllegalMove,       // coordinates: the rules do not allow the move
+    RecordBreaksOff,   // binary and web records: the data ends or is damaged inside a move
 };
 
 struct ReadStop {
     int move = 0;          // 1-based number of the move that could not be read
     StopReason reason{};
-    std::string written;   // what the file wrote there (GBK): the PGN move, or the QQ
-                           // field (the piece, the announced number of moves, the field
-                           // that is no number)
+    std::string written;   // what the file wrote there (GBK): the PGN move, the move read
+                           // from squares in ICCS ("H2-E2"), or the QQ field (the piece,
+                           // the announced number of moves, the field that is no number)
     int value = 0;         // QQ: the offending field (saturated), its 1-based place for
                            // NotANumber, the side field for WrongSide (0 black, else red)
 };

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "record/pgn_reader.h"
 #include "record/qq_reader.h"
+#include "record/xqf_reader.h"
 
 namespace kelvara {
 
@@ -12,6 +13,7 @@ namespace {
 constexpr std::string_view kQqExtensions[] = {".che"};
 constexpr std::string_view kPgnExtensions[] = {".pgn"};
 constexpr std::string_view kWxfExtensions[] = {".wxf"};
+constexpr std::string_view kXqfExtensions[] = {".xqf"};
 
 bool is_qq_field(std::string_view field) {
     const std::string folded = gbk::fold_full_width(field);
@@ -32,11 +34,13 @@ bool looks_like_qq(std::string_view bytes) {
     return is_qq_field(count);
 }
 
-std::vector<GameSummary> qq_games(std::string_view bytes) {
+// The one game of a single-game format, read whole for its facts and plies.
+template <std::optional<ReadStop> (*read)(std::string_view, GameRecord&, MoveList&)>
+std::vector<GameSummary> the_one_game(std::string_view bytes) {
     GameRecord game;
     MoveList list;
-    read_qq_record(bytes, game, list);
-    return {GameSummary{1, {}, {}, {}, {}, list.row_count()}};
+    read(bytes, game, list);
+    return {GameSummary{1, game.info.event, game.info.red, game.info.black, game.info.result, list.row_count()}};
 }
 
 std::optional<ReadStop> read_qq_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
@@ -48,8 +52,13 @@ std::optional<ReadStop> read_pgn_game(std::string_view bytes, int index, GameRec
     return read_pgn_record(bytes, game, list, index);
 }
 
+std::optional<ReadStop> read_xqf_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
+    return read_xqf_record(bytes, game, list);
+}
+
 constexpr RecordFormat kFormats[] = {
-    {"QQ棋谱"_gbk, kQqExtensions, looks_like_qq, qq_games, read_qq_game},
+    {"QQ棋谱"_gbk, kQqExtensions, looks_like_qq, the_one_game<read_qq_record>, read_qq_game},
+    {"XQF棋谱"_gbk, kXqfExtensions, looks_like_xqf, the_one_game<read_xqf_record>, read_xqf_game},
     {"PGN棋谱"_gbk, kPgnExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
     {"WXF棋谱"_gbk, kWxfExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
 };
