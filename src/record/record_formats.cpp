@@ -3,6 +3,7 @@
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
 #include "record/cbr_reader.h"
+#include "record/dhtmlxq_reader.h"
 #include "record/pgn_reader.h"
 #include "record/qq_reader.h"
 #include "record/xqf_reader.h"
@@ -17,6 +18,7 @@ constexpr std::string_view kWxfExtensions[] = {".wxf"};
 constexpr std::string_view kXqfExtensions[] = {".xqf"};
 constexpr std::string_view kCbrExtensions[] = {".cbr"};
 constexpr std::string_view kCblExtensions[] = {".cbl"};
+constexpr std::string_view kDhtmlXqExtensions[] = {".txt", ".htm", ".html", ".ubb"};
 
 bool is_qq_field(std::string_view field) {
     const std::string folded = gbk::fold_full_width(field);
@@ -63,11 +65,14 @@ std::optional<ReadStop> read_cbr_game(std::string_view bytes, int, GameRecord& g
     return read_cbr_record(bytes, game, list);
 }
 
+// Content checks go in table order: the formats with a magic first, DhtmlXQ before PGN
+// since a DhtmlXQ text may also start with "[".
 constexpr RecordFormat kFormats[] = {
     {"QQ棋谱"_gbk, kQqExtensions, looks_like_qq, the_one_game<read_qq_record>, read_qq_game},
     {"XQF棋谱"_gbk, kXqfExtensions, looks_like_xqf, the_one_game<read_xqf_record>, read_xqf_game},
     {"CBR棋谱"_gbk, kCbrExtensions, looks_like_cbr, the_one_game<read_cbr_record>, read_cbr_game},
     {"CBL棋谱"_gbk, kCblExtensions, looks_like_cbl, list_cbl_games, read_cbl_game},
+    {"DhtmlXQ棋谱"_gbk, kDhtmlXqExtensions, looks_like_dhtmlxq, list_dhtmlxq_games, read_dhtmlxq_game},
     {"PGN棋谱"_gbk, kPgnExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
     {"WXF棋谱"_gbk, kWxfExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
 };
