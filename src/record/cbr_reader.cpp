@@ -241,23 +241,20 @@ std::vector<LibraryGame> library_games(std::string_view bytes) {
     return games;
 }
 
-struct OfferedGame {
-    std::string_view record;
-    GameSummary summary;
-};
+// Whether a record's tree has a move: its root says one follows. Section headings of a
+// library have none.
+bool holds_moves(std::string_view record) {
+    const Layout& layout = layout_of(record);
+    std::size_t offset = layout.moves;
+    const auto root = within(record, layout.board, kSquares) ? next_entry(record, layout, offset) : std::nullopt;
+    return root && has_child(root->flags);
+}
 
-// The library's games that hold moves, read once each to list them.
-std::vector<OfferedGame> offered_games(std::string_view bytes) {
-    std::vector<OfferedGame> offered;
-    for (const LibraryGame& g : library_games(bytes)) {
-        GameRecord game;
-        MoveList list;
-        read_record(g.record, game, list);
-        if (game.moves.empty()) continue;
-        GameSummary s{static_cast<int>(offered.size()) + 1, game.title,       game.info.red,
-                      game.info.black,                      game.info.result, static_cast<int>(game.moves.size())};
-        offered.push_back({g.record, std::move(s)});
-    }
+// The records of the library's games that hold moves, in the library's order.
+std::vector<std::string_view> offered_records(std::string_view bytes) {
+    std::vector<std::string_view> offered;
+    for (const LibraryGame& g : library_games(bytes))
+        if (holds_moves(g.record)) offered.push_back(g.record);
     return offered;
 }
 
@@ -272,16 +269,20 @@ std::optional<ReadStop> read_cbr_record(std::string_view bytes, GameRecord& game
 
 std::vector<GameSummary> list_cbl_games(std::string_view bytes) {
     std::vector<GameSummary> list;
-    for (OfferedGame& g : offered_games(bytes)) list.push_back(std::move(g.summary));
+    for (const std::string_view record : offered_records(bytes)) {
+        GameRecord game;
+        MoveList moves;
+        read_record(record, game, moves);
+        list.push_back({static_cast<int>(list.size()) + 1, game.title, game.info.red, game.info.black,
+                        game.info.result, static_cast<int>(game.moves.size())});
+    }
     return list;
 }
 
 std::optional<ReadStop> read_cbl_game(std::string_view bytes, int index, GameRecord& game, MoveList& list) {
-    const std::vector<OfferedGame> offered = offered_games(bytes);
-    if (index < 0 || static_cast<std::size_t>(index) >= offered.size()) {
-        return no_game_read(game);
-    }
-    return read_record(offered[static_cast<std::size_t>(index)].record, game, list);
+    const std::vector<std::string_view> offered = offered_records(bytes);
+    if (index < 0 || static_cast<std::size_t>(index) >= offered.size()) return no_game_read(game);
+    return read_record(offered[static_cast<std::size_t>(index)], game, list);
 }
 
 }  // namespace kelvara

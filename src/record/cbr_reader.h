@@ -22,7 +22,7 @@ bool looks_like_cbl(std::string_view bytes);
 // read or played, keeping the moves before it.
 std::optional<ReadStop> read_cbr_record(std::string_view bytes, GameRecord& game, MoveList& list);
 
-// The games of a library: its live entries that hold moves, in the library's order;
+// The games of a library: its live entries whose records hold moves, in the library's order;
 // section headings (no moves) and entries marked deleted are left out.
 std::vector<GameSummary> list_cbl_games(std::string_view bytes);
 // Reads game `index` (from 0) of those list_cbl_games gives. An index past them reads no
