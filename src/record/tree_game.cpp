@@ -5,6 +5,7 @@
 #include "board/rules.h"
 #include "notation/move_notation.h"
 #include "record/move_rows.h"
+#include "record/move_text.h"
 
 namespace kelvara {
 
@@ -26,17 +27,10 @@ std::optional<StopReason> fault_of(const MoveTree::Node& node, const Position& b
     return std::nullopt;
 }
 
-// The writer's text with its side prefix ("红：炮二平五").
+// The row's text with its side prefix ("红：炮二平五"), as the writer gives it.
 std::string row_text(const Position& board, Side side, Move m) {
     return move_notation(at(board, m.from), side == Side::Red ? 1 : 0, m.from.row, m.from.column, m.to.row,
                          m.to.column, board);
-}
-
-// The same without the prefix, as a line of moves holds it ("炮二平五").
-std::string line_text(const Position& board, Side side, Move m) {
-    std::string text = row_text(board, side, m);
-    constexpr std::size_t kPrefixBytes = 4;  // 红： or 黑：
-    return text.size() > kPrefixBytes ? text.substr(kPrefixBytes) : text;
 }
 
 class TreeLoader {
@@ -62,7 +56,7 @@ private:
         for (int n = node; n != -1; n = at_index(n).first_child) {
             const MoveTree::Node& m = at_index(n);
             if (fault_of(m, board, side)) break;
-            LineMove lm{move_record(board, m.move), line_text(board, side, m.move), {m.comment, {}}};
+            LineMove lm{move_record(board, m.move), chinese_move_text(board, side, m.move), {m.comment, {}}};
             if (n != node) add_alternatives(m.next_sibling, board, side, nesting + 1, lm.notes.alternatives);
             line.push_back(std::move(lm));
             make_move(board, m.move);
@@ -75,14 +69,6 @@ private:
 };
 
 }  // namespace
-
-std::string iccs_text(Move move) {
-    auto square = [](Square s) {
-        if (!on_board(s)) return std::string("??");
-        return std::string{static_cast<char>('A' + (kColumns - 1 - s.column)), static_cast<char>('0' + s.row)};
-    };
-    return square(move.from) + "-" + square(move.to);
-}
 
 void set_record_start(GameRecord& game, const Position& start) {
     if (same_arrangement(start, kStandardLayout)) {

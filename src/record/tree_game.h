@@ -38,7 +38,4 @@ std::optional<ReadStop> load_move_tree(const MoveTree& tree, GameRecord& game, M
 // at move 1 that says the record breaks off.
 ReadStop no_game_read(GameRecord& game);
 
-// The move in ICCS coordinates ("H2-E2"), as a stop names a move read from coordinates.
-std::string iccs_text(Move move);
-
 }  // namespace kelvara
