@@ -48,6 +48,10 @@ std::vector<GameSummary> the_one_game(std::string_view bytes) {
     return {GameSummary{1, game.info.event, game.info.red, game.info.black, game.info.result, list.row_count()}};
 }
 
+// A DhtmlXQ text is tags in brackets too, but not PGN's.
+bool looks_like_pgn(std::string_view bytes) { return !looks_like_dhtmlxq(bytes) && recognises_pgn(bytes);
+}
+
 std::optional<ReadStop> read_qq_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
     game.notation = "qq";
     return read_qq_record(bytes, game, list);
@@ -73,8 +77,8 @@ constexpr RecordFormat kFormats[] = {
     {"CBR棋谱"_gbk, kCbrExtensions, looks_like_cbr, the_one_game<read_cbr_record>, read_cbr_game},
     {"CBL棋谱"_gbk, kCblExtensions, looks_like_cbl, list_cbl_games, read_cbl_game},
     {"DhtmlXQ棋谱"_gbk, kDhtmlXqExtensions, looks_like_dhtmlxq, list_dhtmlxq_games, read_dhtmlxq_game},
-    {"PGN棋谱"_gbk, kPgnExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
-    {"WXF棋谱"_gbk, kWxfExtensions, recognises_pgn, list_pgn_games, read_pgn_game},
+    {"PGN棋谱"_gbk, kPgnExtensions, looks_like_pgn, list_pgn_games, read_pgn_game},
+    {"WXF棋谱"_gbk, kWxfExtensions, looks_like_pgn, list_pgn_games, read_pgn_game},
 };
 
 const RecordFormat* format_of_extension(std::string_view extension) {

@@ -90,6 +90,23 @@ TEST(OpenRecord, AStartPositionWithoutMovesIsARecord) {
     EXPECT_EQ(U(game.title), "end");
 }
 
+TEST(OpenRecord, EveryFormatOpensByItsContentAndGenericTextOnlyByItsContent) {
+    const std::string dhtmlxq = "[DhtmlXQ_movelist]77477062[/DhtmlXQ_movelist]";
+    const std::string xqf = std::string("XQ\x0A", 3) + std::string(1021, '\0');
+    for (const char* name : {"page.html", "game.ubb", "game.txt", "game.pgn", "game"}) {
+        GameRecord game;
+        MoveList list;
+        EXPECT_TRUE(open_record_bytes(dhtmlxq, name, game, list).opened) << name;
+        EXPECT_EQ(list.row_count(), 2) << name;
+    }
+    EXPECT_EQ(U(find_record_format("x.xqf", xqf)->name), "XQF棋谱");
+    EXPECT_EQ(U(find_record_format("x.pgn", xqf)->name), "XQF棋谱");
+    // A page or text is read for what it holds: a list of moves as PGN, prose as no record.
+    EXPECT_EQ(U(find_record_format("notes.txt", "1. h2e2")->name), "PGN棋谱");
+    EXPECT_EQ(find_record_format("notes.html", "<p>hello</p>"), nullptr);
+    EXPECT_EQ(find_record_format("notes.txt", "hello"), nullptr);
+}
+
 TEST(OpenRecord, TitleComesFromTheEventOrTheFileName) {
     test::TempDir dir;
     const auto che = dir.path() / "对局.che";
