@@ -13,38 +13,47 @@ namespace kelvara {
 
 namespace {
 
-QString patterns(const RecordFormat& format) {
-    QStringList out;
-    for (const std::string_view e : format.extensions) out << QStringLiteral("*") + QString::fromUtf8(e.data(), e.size());
-    return out.join(QLatin1Char(' '));
-}
-
-}  // namespace
-
-QStringList record_filters() {
-    QStringList all, each;
-    for (const RecordFormat& f : record_formats()) {
-        all << patterns(f);
-        each << from_gbk(f.name) + QStringLiteral("(") + patterns(f) + QStringLiteral(")");
-    }
-    return QStringList{QStringLiteral("可打开的棋谱(") + all.join(QLatin1Char(' ')) + QStringLiteral(")")} + each;
-}
-
-namespace {
-
 QString chosen_file(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
 
+QString patterns(std::span<const std::string_view> extensions) {
+    QStringList out;
+    for (const std::string_view e : extensions) {
+        const QString lower = QStringLiteral("*") + QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size()));
+        out << lower << lower.toUpper();
+    }
+    return out.join(QLatin1Char(' '));
+}
+
 }  // namespace
+
+QStringList record_filters() {
+    QStringList every, each;
+    for (const RecordFormat& f : record_formats()) {
+        every << patterns(f.extensions);
+        each << from_gbk(f.name) + QStringLiteral("(") + patterns(f.extensions) + QStringLiteral(")");
+    }
+    return QStringList{QStringLiteral("可打开的棋谱(") + every.join(QLatin1Char(' ')) + QStringLiteral(")")} + each;
+}
 
 QString QtFileDialogs::record_to_open(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("打开棋谱"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(record_filters());
+    return chosen_file(dialog);
+}
+
+QString QtFileDialogs::pgn_to_save(QWidget* parent, const QString& suggested_name) {
+    QFileDialog dialog(parent, QStringLiteral("另存为PGN棋谱"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PGN棋谱(*.pgn)"));
+    dialog.setDefaultSuffix(QStringLiteral("pgn"));
+    dialog.selectFile(suggested_name);
     return chosen_file(dialog);
 }
 

@@ -15,8 +15,8 @@ class QWidget;
 
 namespace kelvara {
 
-// The open dialog's filters, from the table of formats: "可打开的棋谱(*.che *.pgn …)", then
-// one per format ("QQ棋谱(*.che)").
+// The open dialog's filters, from the table of formats: "可打开的棋谱(*.che *.CHE …)", then
+// one per format ("QQ棋谱(*.che *.CHE)"). Extensions are offered in lower and upper case.
 QStringList record_filters();
 
 class FileDialogs {
@@ -32,6 +32,9 @@ public:
     virtual bool open_externally(const QString& path) = 0;
     // Which of a file's games to open (from 0), or nullopt when the user cancelled.
     virtual std::optional<int> game_to_open(QWidget* parent, const std::vector<GameSummary>& games) = 0;
+    // Where the game goes as PGN (with .pgn added when the name has no suffix), offered
+    // under suggested_name; an empty string when the dialog was cancelled.
+    virtual QString pgn_to_save(QWidget* parent, const QString& suggested_name) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
@@ -40,6 +43,7 @@ public:
     QString picture_to_save(QWidget* parent) override;
     bool open_externally(const QString& path) override;
     std::optional<int> game_to_open(QWidget* parent, const std::vector<GameSummary>& games) override;
+    QString pgn_to_save(QWidget* parent, const QString& suggested_name) override;
 };
 
 }  // namespace kelvara

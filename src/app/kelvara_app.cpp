@@ -29,13 +29,31 @@ KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animati
 OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path, int game_index) {
     BoardSession& s = *session_;
     OpenOutcome outcome = open_record(path, s.game, s.list, game_index);
+    if (outcome.opened) show_opened(path, outcome);
+    return outcome;
+}
+
+OpenOutcome KelvaraApp::open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index) {
+    BoardSession& s = *session_;
+    const std::string gbk_name = gbk_file_name(name);
+    OpenOutcome outcome = kelvara::open_record_bytes(bytes, gbk_name, s.game, s.list, game_index);
     if (!outcome.opened) return outcome;
+    // The name has no extension to take off: it is the title whole.
+    if (s.game.title.empty()) {
+        s.game.title = gbk_name;
+        cut_title(s.game.title);
+    }
+    show_opened(name, outcome);
+    return outcome;
+}
+
+void KelvaraApp::show_opened(const std::filesystem::path& path, const OpenOutcome& outcome) {
+    BoardSession& s = *session_;
     record_path_ = path;
     record_name_suffix_ = game_name_suffix(outcome);
     const std::string author = author_line(settings_.author);
     if (!author.empty()) author_line_shown_ = author;
     show_opened_record(s.game, s.view, author);
-    return outcome;
 }
 
 void KelvaraApp::take_settings(const Settings& chosen, const std::string& title) {

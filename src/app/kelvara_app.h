@@ -45,6 +45,10 @@ public:
     // start position, title and author line. Nothing changes when the file cannot be read
     // or is no record.
     OpenOutcome open_record_file(const std::filesystem::path& path, int game_index = 0);
+    // Opens a record held in memory (pasted text) as open_record_file opens a file; name
+    // stands for the file: the caption, the title when the record has none, the name of
+    // its animations.
+    OpenOutcome open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index = 0);
     // The file last opened, as the file system spells it (UTF-8).
     const std::filesystem::path& record_path() const { return record_path_; }
 
@@ -65,6 +69,9 @@ public:
     GifJob animation_job() const;
 
 private:
+    // Shows the record an open has read, as both kinds of open do.
+    void show_opened(const std::filesystem::path& path, const OpenOutcome& outcome);
+
     std::filesystem::path settings_file_;
     FolderSource animation_folder_;
     Settings settings_;

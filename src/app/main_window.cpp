@@ -117,7 +117,18 @@ void MainWindow::create_board_menu() {
     QAction* save = board_menu_->addAction(text_of(layout::kSavePictureAction));
     save->setObjectName(text_of(layout::kSavePictureAction));
     connect(save, &QAction::triggered, this, &MainWindow::save_board_picture);
-    display_->set_menu(board_menu_, [this] { return app_.session().game.loaded; });
+    QAction* paste = board_menu_->addAction(name_of(layout::kPasteRecordAction));
+    paste->setObjectName(name_of(layout::kPasteRecordAction));
+    connect(paste, &QAction::triggered, this, &MainWindow::paste_record);
+    QAction* save_pgn = board_menu_->addAction(name_of(layout::kSavePgnAction));
+    save_pgn->setObjectName(name_of(layout::kSavePgnAction));
+    connect(save_pgn, &QAction::triggered, this, &MainWindow::save_record_as_pgn);
+    // Pasting needs no record; the other commands work on the one shown.
+    display_->set_menu(board_menu_, [this, copy, save, save_pgn] {
+        const bool loaded = app_.session().game.loaded;
+        for (QAction* a : {copy, save, save_pgn}) a->setEnabled(loaded);
+        return true;
+    });
 }
 
 GraphicButton* MainWindow::add_button(SkinButton pictures, const layout::ControlPlace& place) {
@@ -156,6 +167,10 @@ void MainWindow::open_record_file(const QString& file_name) {
         show_message(text, kError, MessageIcon::Critical);
         return;
     }
+    show_opened(outcome);
+}
+
+void MainWindow::show_opened(const OpenOutcome& outcome) {
     moves_->reload();
     title_->setText(from_gbk(outcome.caption));
     if (outcome.stop) show_message(from_gbk(describe(*outcome.stop)), kNotice, MessageIcon::Information);

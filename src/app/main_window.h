@@ -49,6 +49,10 @@ public:
     void flip_board();
     void copy_record_text();
     void save_board_picture();
+    // Reads the clipboard's text as a record and shows it.
+    void paste_record();
+    // Writes the game on screen as a PGN file the user names.
+    void save_record_as_pgn();
     void toggle_demonstration();
     // Opens the maker window, which returns when the animation is written.
     void make_animation();
@@ -71,6 +75,8 @@ private:
     void create_board_menu();
     GraphicButton* add_button(SkinButton pictures, const layout::ControlPlace& place);
     void show_message(const QString& text, const QString& caption, MessageIcon icon);
+    // The list, the caption and any stop message after a record was opened.
+    void show_opened(const OpenOutcome& outcome);
     void demonstration_changed();
     void demonstration_tick();
     void animation_made(const GifResult& result);

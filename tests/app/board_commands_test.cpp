@@ -45,15 +45,24 @@ TEST_F(BoardCommandsTest, FlipTurnsTheBoardAtTheShownMoveOrRefusesWithoutARecord
     EXPECT_EQ(message_count(), 1);
 }
 
-TEST_F(BoardCommandsTest, RightButtonOffersTheMenuOnlyWithRows) {
+TEST_F(BoardCommandsTest, RightButtonOffersPastingAlwaysAndTheOtherCommandsWithRows) {
     QWidget* display = control(u"动画框2");
+    auto enabled = [this] {
+        QStringList names;
+        for (QAction* a : menu()->actions())
+            if (a->isEnabled()) names << a->objectName();
+        return names;
+    };
     QTest::mousePress(display, Qt::RightButton, {}, QPoint(40, 50));
-    EXPECT_FALSE(menu()->isVisible());
+    EXPECT_TRUE(menu()->isVisible());
+    EXPECT_EQ(enabled(), QStringList{QStringLiteral("粘贴棋谱")});
+    menu()->close();
 
     open_through_button("game.pgn", kShortPgn);
     QTest::mousePress(display, Qt::RightButton, {}, QPoint(40, 50));
     EXPECT_TRUE(menu()->isVisible());
     EXPECT_EQ(menu()->pos(), display->mapToGlobal(QPoint(43, 53)));
+    EXPECT_EQ(enabled().size(), 4);
     menu()->close();
 }
 

@@ -119,13 +119,5 @@ TEST_F(GamesAndCommentsTest, CommentsShowForTheSelectedMoveAndAlternativesAreMar
     EXPECT_EQ(list->height(), full_height);
 }
 
-TEST_F(GamesAndCommentsTest, TheOpenDialogOffersWhatTheTableOfFormatsReads) {
-    const QStringList filters = record_filters();
-    ASSERT_GE(filters.size(), 3);
-    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("可打开的棋谱(*.che *.pgn")));
-    EXPECT_TRUE(filters.contains(QStringLiteral("QQ棋谱(*.che)")));
-    EXPECT_TRUE(filters.contains(QStringLiteral("PGN棋谱(*.pgn)")));
-}
-
 }  // namespace
 }  // namespace kelvara::test

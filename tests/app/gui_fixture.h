@@ -60,13 +60,21 @@ public:
         games_offered = games;
         return game_answer;
     }
+    QString pgn_to_save(QWidget*, const QString& suggested_name) override {
+        ++pgn_asked;
+        pgn_suggested = suggested_name;
+        return pgn_answer;
+    }
     QString open_answer;  // empty: the user cancels
     QString save_answer;
     std::optional<int> game_answer;  // nullopt: the user cancels
     std::vector<GameSummary> games_offered;
+    QString pgn_answer;
+    QString pgn_suggested;
     int open_asked = 0;
     int save_asked = 0;
     std::vector<QString> opened_externally;
+    int pgn_asked = 0;
 };
 
 // A short game with captures at moves 3 and 5.

@@ -46,10 +46,13 @@ TEST_F(MainWindowTest, IsAFramelessFixedWindowWithEveryControlInPlace) {
 
     auto* menu = window->findChild<QMenu*>(QStringLiteral("超级菜单1"));
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions()[0]->objectName(), QStringLiteral("复制文本棋谱"));
-    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("复制文本棋谱"));
-    EXPECT_EQ(menu->actions()[1]->objectName(), QStringLiteral("截取当前棋图"));
+    const QStringList actions = {QStringLiteral("复制文本棋谱"), QStringLiteral("截取当前棋图"),
+                                 QStringLiteral("粘贴棋谱"), QStringLiteral("另存为PGN棋谱")};
+    ASSERT_EQ(menu->actions().size(), actions.size());
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        EXPECT_EQ(menu->actions()[i]->objectName(), actions[i]);
+        EXPECT_EQ(menu->actions()[i]->text(), actions[i]);
+    }
 }
 
 TEST_F(MainWindowTest, StartsFromTheSettingsFileWithTheEmptyBoardAndTheListFocused) {
