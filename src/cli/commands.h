@@ -10,5 +10,6 @@ int text_command(Args& args);
 int games_command(Args& args);
 int bmp_command(Args& args);
 int gif_command(Args& args);
+int pgn_command(Args& args);
 
 }  // namespace kelvara::cli

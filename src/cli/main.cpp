@@ -42,17 +42,20 @@ constexpr const char* kUsage =
     "                        the board picture after move N (0: the start), as the snapshot saves it\n"
     "  gif FILE... [-o DIR] [--game N] [--from-move N] [--delay CS] [--flip] [--title T] [--author A]\n"
     "      [--jobs N]        the animation of each record, as the make command writes it\n"
+    "  pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n"
+    "                        the game as PGN (CR LF), with its facts, comments and variations\n"
     "  --help                show this help and exit\n"
     "  --version             show the version and exit\n"
-    "--game N picks the Nth game of a file that holds several (the first without it).\n";
+    "--game N picks the Nth game of a file that holds several (the first without it).\n"
+    "FILE - reads the record from standard input.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
     clean_up_on_signals();
-    const std::set<std::string> valued = {"-o",      "--move",   "--from-move", "--delay",
-                                          "--title", "--author", "--jobs",      "--game"};
+    const std::set<std::string> valued = {"-o",      "--move",   "--from-move", "--delay",   "--title",
+                                          "--author", "--jobs", "--game",      "--notation", "--encoding"};
     const std::set<std::string> flags = {"--json", "--flip"};
     Args args = parse_args(argc, argv, valued, flags);
     if (!args.error.empty()) {
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
     if (args.command == "games") return games_command(args);
     if (args.command == "bmp") return bmp_command(args);
     if (args.command == "gif") return gif_command(args);
+    if (args.command == "pgn") return pgn_command(args);
     if (args.command == "--version") {
         std::cout << "kelvara-cli " << kelvara::kVersion << '\n';
         return 0;

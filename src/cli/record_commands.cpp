@@ -102,12 +102,12 @@ int text_command(Args& args) {
 int games_command(Args& args) {
     if (usage(args, 1, "games [--json] FILE")) return 2;
     const std::string& path = args.files[0];
-    const std::vector<GameSummary> games = list_record_file_games(path);
+    const std::optional<RecordInput> input = read_record_input(path);
+    if (!input) return 1;
+    const std::vector<GameSummary> games = list_record_games(input->bytes, input->name);
     if (games.empty()) {
-        // The same messages as the other commands give for a file they cannot open.
-        GameRecord game;
-        MoveList list;
-        if (!load_record(path, game, list)) return 1;
+        report_not_a_record(path, std::nullopt);
+        return 1;
     }
     if (args.has("--json")) {
         std::cout << "{\"games\": [";

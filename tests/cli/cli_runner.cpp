@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include "support/test_support.h"
@@ -15,12 +16,14 @@ extern char** environ;
 namespace kelvara::test {
 
 CliRun run_cli(const std::vector<std::string>& args, const CliOptions& options) {
-    // Output goes to files rather than pipes, so a large output cannot block the child.
+    // Input and output go through files rather than pipes, so that nothing can block.
     TempDir dir;
     const std::string out_path = (dir.path() / "out").string(), err_path = (dir.path() / "err").string();
+    const std::string in_path = (dir.path() / "in").string();
+    std::ofstream(in_path, std::ios::binary) << options.input;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
