@@ -111,18 +111,16 @@ void MainWindow::create_controls() {
 void MainWindow::create_board_menu() {
     board_menu_ = new QMenu(this);
     board_menu_->setObjectName(text_of(layout::kBoardMenu));
-    QAction* copy = board_menu_->addAction(text_of(layout::kCopyTextAction));
-    copy->setObjectName(text_of(layout::kCopyTextAction));
-    connect(copy, &QAction::triggered, this, &MainWindow::copy_record_text);
-    QAction* save = board_menu_->addAction(text_of(layout::kSavePictureAction));
-    save->setObjectName(text_of(layout::kSavePictureAction));
-    connect(save, &QAction::triggered, this, &MainWindow::save_board_picture);
-    QAction* paste = board_menu_->addAction(name_of(layout::kPasteRecordAction));
-    paste->setObjectName(name_of(layout::kPasteRecordAction));
-    connect(paste, &QAction::triggered, this, &MainWindow::paste_record);
-    QAction* save_pgn = board_menu_->addAction(name_of(layout::kSavePgnAction));
-    save_pgn->setObjectName(name_of(layout::kSavePgnAction));
-    connect(save_pgn, &QAction::triggered, this, &MainWindow::save_record_as_pgn);
+    auto add = [this](std::u16string_view name, void (MainWindow::*command)()) {
+        QAction* action = board_menu_->addAction(text_of(name));
+        action->setObjectName(text_of(name));
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    QAction* copy = add(layout::kCopyTextAction, &MainWindow::copy_record_text);
+    QAction* save = add(layout::kSavePictureAction, &MainWindow::save_board_picture);
+    add(layout::kPasteRecordAction, &MainWindow::paste_record);
+    QAction* save_pgn = add(layout::kSavePgnAction, &MainWindow::save_record_as_pgn);
     // Pasting needs no record; the other commands work on the one shown.
     display_->set_menu(board_menu_, [this, copy, save, save_pgn] {
         const bool loaded = app_.session().game.loaded;

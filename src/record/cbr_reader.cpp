@@ -7,9 +7,10 @@
 
 #include "board/layouts.h"
 #include "platform/encoding.h"
-#include "record/comment_text.h"
+#include "record/record_text.h"
 #include "record/le_bytes.h"
 #include "record/move_tree.h"
+#include "record/record_list.h"
 #include "record/tree_game.h"
 
 namespace kelvara {
@@ -133,15 +134,6 @@ MoveTree read_tree(std::string_view record, const Layout& layout) {
     return tree;
 }
 
-std::string result_text(std::uint8_t code) {
-    switch (code) {
-        case 1: return "1-0";
-        case 2: return "0-1";
-        case 3: return "1/2-1/2";
-        default: return {};
-    }
-}
-
 const Layout& layout_of(std::string_view record) {
     return u8_at(record, kVersionOffset).value_or(2) == 1 ? kVersion1 : kVersion2;
 }
@@ -158,7 +150,7 @@ std::optional<ReadStop> read_record(std::string_view record, GameRecord& game, M
     game.info.site = text_of(record, layout.place);
     game.info.red = text_of(record, layout.red);
     game.info.black = text_of(record, layout.black);
-    game.info.result = result_text(u8_at(record, layout.result).value_or(0));
+    game.info.result = result_of_code(u8_at(record, layout.result).value_or(0));
     if (game.title.empty()) game.title = game.info.event;
 
     set_record_start(game, board_of(record, layout));
@@ -268,21 +260,11 @@ std::optional<ReadStop> read_cbr_record(std::string_view bytes, GameRecord& game
 }
 
 std::vector<GameSummary> list_cbl_games(std::string_view bytes) {
-    std::vector<GameSummary> list;
-    for (const std::string_view record : offered_records(bytes)) {
-        GameRecord game;
-        MoveList moves;
-        read_record(record, game, moves);
-        list.push_back({static_cast<int>(list.size()) + 1, game.title, game.info.red, game.info.black,
-                        game.info.result, static_cast<int>(game.moves.size())});
-    }
-    return list;
+    return summarise_records(offered_records(bytes), read_record);
 }
 
 std::optional<ReadStop> read_cbl_game(std::string_view bytes, int index, GameRecord& game, MoveList& list) {
-    const std::vector<std::string_view> offered = offered_records(bytes);
-    if (index < 0 || static_cast<std::size_t>(index) >= offered.size()) return no_game_read(game);
-    return read_record(offered[static_cast<std::size_t>(index)], game, list);
+    return read_listed_record(offered_records(bytes), index, game, list, read_record);
 }
 
 }  // namespace kelvara

@@ -10,8 +10,9 @@
 #include "platform/encoding.h"
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
-#include "record/comment_text.h"
+#include "record/record_text.h"
 #include "record/move_tree.h"
+#include "record/record_list.h"
 #include "record/tree_game.h"
 
 namespace kelvara {
@@ -327,22 +328,12 @@ bool looks_like_dhtmlxq(std::string_view bytes) { return bytes.find(kTagStart) !
 
 std::vector<GameSummary> list_dhtmlxq_games(std::string_view bytes) {
     const std::string text = gbk_text(bytes);
-    std::vector<GameSummary> games;
-    for (const std::string_view record : records_of(text)) {
-        GameRecord game;
-        MoveList list;
-        read_record(record, game, list);
-        games.push_back({static_cast<int>(games.size()) + 1, game.title, game.info.red, game.info.black,
-                         game.info.result, static_cast<int>(game.moves.size())});
-    }
-    return games;
+    return summarise_records(records_of(text), read_record);
 }
 
 std::optional<ReadStop> read_dhtmlxq_game(std::string_view bytes, int index, GameRecord& game, MoveList& list) {
     const std::string text = gbk_text(bytes);
-    const auto records = records_of(text);
-    if (index < 0 || static_cast<std::size_t>(index) >= records.size()) return no_game_read(game);
-    return read_record(records[static_cast<std::size_t>(index)], game, list);
+    return read_listed_record(records_of(text), index, game, list, read_record);
 }
 
 }  // namespace kelvara

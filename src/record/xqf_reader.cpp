@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "board/rules.h"
-#include "record/comment_text.h"
+#include "record/record_text.h"
 #include "record/le_bytes.h"
 #include "record/move_tree.h"
 #include "record/tree_game.h"
@@ -216,15 +216,6 @@ MoveTree read_tree(std::string_view bytes, const Keys& keys) {
     return tree;
 }
 
-std::string result_text(std::uint8_t code) {
-    switch (code) {
-        case 1: return "1-0";
-        case 2: return "0-1";
-        case 3: return "1/2-1/2";
-        default: return {};
-    }
-}
-
 }  // namespace
 
 bool looks_like_xqf(std::string_view bytes) { return bytes.starts_with("XQ"); }
@@ -240,7 +231,7 @@ std::optional<ReadStop> read_xqf_record(std::string_view bytes, GameRecord& game
     game.info.site = text_field(bytes, kPlace);
     game.info.red = text_field(bytes, kRed);
     game.info.black = text_field(bytes, kBlack);
-    game.info.result = result_text(header_byte(bytes, kResult));
+    game.info.result = result_of_code(header_byte(bytes, kResult));
     if (game.title.empty()) game.title = game.info.event;
 
     const MoveTree tree = read_tree(bytes, keys);

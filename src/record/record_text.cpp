@@ -1,4 +1,4 @@
-#include "record/comment_text.h"
+#include "record/record_text.h"
 
 namespace kelvara {
 
@@ -29,6 +29,15 @@ std::string field_text(std::string_view field) {
     while (!field.empty() && is_trailing_blank(field.back())) field.remove_suffix(1);
     while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
     return std::string(field);
+}
+
+std::string result_of_code(int code) {
+    switch (code) {
+        case 1: return "1-0";
+        case 2: return "0-1";
+        case 3: return "1/2-1/2";
+        default: return {};
+    }
 }
 
 }  // namespace kelvara
