@@ -133,8 +133,10 @@ std::string decoded(std::string_view value) {
         }
         if (rest.starts_with("&#")) {
             const std::size_t semi = rest.find(';');
-            if (semi != std::string_view::npos && semi > 2 && semi < 10) {
-                const auto [end, ec] = std::from_chars(rest.data() + 2, rest.data() + semi, cp);
+            const bool hex = rest.size() > 2 && (rest[2] == 'x' || rest[2] == 'X');
+            const std::size_t digits = hex ? 3 : 2;
+            if (semi != std::string_view::npos && semi > digits && semi < 12) {
+                const auto [end, ec] = std::from_chars(rest.data() + digits, rest.data() + semi, cp, hex ? 16 : 10);
                 if (ec == std::errc() && end == rest.data() + semi) {
                     out += gbk_of_code_point(cp);
                     i += semi + 1;

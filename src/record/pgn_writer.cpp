@@ -37,7 +37,10 @@ std::string tag_value(std::string_view text) {
 }
 
 std::string comment_text(std::string_view text, std::string_view line_break) {
-    return gbk::replace_all(gbk::replace_all(gbk::replace_all(text, "\r", ""), "}", "\xA3\xFD"), "\n", line_break);
+    std::string out = gbk::replace_all(text, "\r", "");
+    out = gbk::replace_all(out, "{", "\xA3\xFB");  // ｛
+    out = gbk::replace_all(out, "}", "\xA3\xFD");  // ｝
+    return gbk::replace_all(out, "\n", line_break);
 }
 
 class PgnWriter {

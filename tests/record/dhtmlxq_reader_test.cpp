@@ -120,8 +120,8 @@ TEST(DhtmlXqReader, TheStartComesFromBinitInEitherOrderOrFromAFen) {
 }
 
 TEST(DhtmlXqReader, TextDecodesItsEntitiesAndEscapes) {
-    const Loaded l = read(tag("title", "A &amp; B &lt;1&gt; \\u5bf9\\u5c40 &#23616;") + tag("comment0", "x||y"));
-    EXPECT_EQ(U(l.game.title), "A & B <1> 对局 局");
+    const Loaded l = read(tag("title", "A &amp; B &lt;1&gt; \\u5bf9\\u5c40 &#23616;&#x5C40;") + tag("comment0", "x||y"));
+    EXPECT_EQ(U(l.game.title), "A & B <1> 对局 局局");
     EXPECT_EQ(l.game.start_comment, "x\ny");
 }
 

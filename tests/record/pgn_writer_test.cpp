@@ -79,10 +79,10 @@ TEST(PgnWriter, CommentsAndAlternativesFollowTheirMovesNested) {
     p[7][1] = kEmpty;
     alternative[1] = line_move(p, "h0g2");
     alternative[1].notes.alternatives.push_back({line_move(p, "b0c2")});
-    game.notes_for(0).comment = G("中炮}一行\n二行");
+    game.notes_for(0).comment = G("中炮{}一行\n二行");
     game.notes_for(1).alternatives.push_back(alternative);
     const std::string pgn = utf8_pgn(game);
-    EXPECT_NE(pgn.find("{开局}\n1. 炮二平五\n{中炮｝一行\n二行}\n1... 马８进７\n"
+    EXPECT_NE(pgn.find("{开局}\n1. 炮二平五\n{中炮｛｝一行\n二行}\n1... 马８进７\n"
                        "(1... 炮８平５ {顺炮} 2. 马二进三 (2. 马八进七))\n2. 马二进三\n*\n"),
               std::string::npos)
         << pgn;
