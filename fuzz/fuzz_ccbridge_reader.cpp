@@ -1,6 +1,8 @@
-// The CBR and CBL readers on any bytes: the input is read as a CBR record and, with the
-// library magic in front when it lacks it, as a CBL library whose every offered game is
-// read and must match its listing.
+// The CBR and CBL readers on any bytes: the input is read as a CBR record and as a CBL
+// library whose every offered game is read and must match its listing. A library's index
+// lies past 65 KiB of header texts; an input that lacks the library's magic is taken for
+// the rest of the header's first 64 bytes followed by what comes after those texts, so
+// that small inputs reach the index and the records.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::string library = input;
-    if (!looks_like_cbl(library)) library.insert(0, std::string("CCBridgeLibrary\0", 16));
+    if (!looks_like_cbl(library)) {
+        constexpr std::size_t kHeaderStart = 64, kIndexStart = 66624;
+        library = std::string("CCBridgeLibrary\0", 16) + input.substr(0, kHeaderStart - 16);
+        library.resize(kIndexStart, '\0');
+        if (input.size() > kHeaderStart - 16) library += input.substr(kHeaderStart - 16);
+    }
     const auto games = list_cbl_games(library);
     for (std::size_t i = 0; i < games.size(); ++i) {
         KELVARA_FUZZ_CHECK(games[i].number == static_cast<int>(i) + 1);
