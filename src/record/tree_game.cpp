@@ -3,9 +3,9 @@
 #include "board/fen.h"
 #include "board/layouts.h"
 #include "board/rules.h"
+#include "notation/iccs_notation.h"
 #include "notation/move_notation.h"
 #include "record/move_rows.h"
-#include "record/move_text.h"
 
 namespace kelvara {
 
@@ -27,21 +27,32 @@ std::optional<StopReason> fault_of(const MoveTree::Node& node, const Position& b
     return std::nullopt;
 }
 
-// The row's text with its side prefix ("红：炮二平五"), as the writer gives it.
-std::string row_text(const Position& board, Side side, Move m) {
-    return move_notation(at(board, m.from), side == Side::Red ? 1 : 0, m.from.row, m.from.column, m.to.row,
-                         m.to.column, board);
+// The move in ICCS for a stop's message; a square off the board shows as "??".
+std::string written_move(Move m) {
+    const auto square = [](Square s) {
+        return on_board(s) ? notation::iccs_move_text(Move{s, s}).substr(0, 2) : std::string("??");
+    };
+    return square(m.from) + "-" + square(m.to);
 }
 
 class TreeLoader {
 public:
-    explicit TreeLoader(const MoveTree& tree) : tree_(tree) {}
+    TreeLoader(const MoveTree& tree, Side first) : tree_(tree), first_(first) {}
+
+    // The move's row as the move list shows it ("2.红：马二进三", "黑：炮8平5"), in
+    // Chinese notation as the writer writes it.
+    std::string row_of(const Position& board, Side side, int ply, Move m) const {
+        const std::string text = move_notation(at(board, m.from), side == Side::Red ? 1 : 0, m.from.row,
+                                               m.from.column, m.to.row, m.to.column, board);
+        return row_text(side, ply, first_, text);
+    }
 
     // The lines that start at node and at each of its next siblings, played from board.
-    void add_alternatives(int node, const Position& board, Side side, int nesting, std::vector<Line>& out) const {
+    void add_alternatives(int node, const Position& board, Side side, int ply, int nesting,
+                          std::vector<Line>& out) const {
         if (nesting > kMaxLineNesting) return;
         for (int s = node; s != -1; s = at_index(s).next_sibling) {
-            Line line = line_from(s, board, side, nesting);
+            Line line = line_from(s, board, side, ply, nesting);
             if (!line.empty()) out.push_back(std::move(line));
         }
     }
@@ -51,13 +62,13 @@ public:
 private:
     // The line from node along first children, ending before a move that cannot be played.
     // The alternatives of its first move are its siblings, which the caller lists.
-    Line line_from(int node, Position board, Side side, int nesting) const {
+    Line line_from(int node, Position board, Side side, int ply, int nesting) const {
         Line line;
-        for (int n = node; n != -1; n = at_index(n).first_child) {
+        for (int n = node; n != -1; n = at_index(n).first_child, ++ply) {
             const MoveTree::Node& m = at_index(n);
             if (fault_of(m, board, side)) break;
-            LineMove lm{move_record(board, m.move), chinese_move_text(board, side, m.move), {m.comment, {}}};
-            if (n != node) add_alternatives(m.next_sibling, board, side, nesting + 1, lm.notes.alternatives);
+            LineMove lm{move_record(board, m.move), row_of(board, side, ply, m.move), {m.comment, {}}};
+            if (n != node) add_alternatives(m.next_sibling, board, side, ply, nesting + 1, lm.notes.alternatives);
             line.push_back(std::move(lm));
             make_move(board, m.move);
             side = opponent(side);
@@ -66,6 +77,7 @@ private:
     }
 
     const MoveTree& tree_;
+    Side first_;
 };
 
 }  // namespace
@@ -87,34 +99,30 @@ ReadStop no_game_read(GameRecord& game) {
 }
 
 std::optional<ReadStop> load_move_tree(const MoveTree& tree, GameRecord& game, MoveList& list, Side side_hint) {
-    const TreeLoader loader(tree);
     game.start_comment = tree.root().comment;
     Position board = game.fen_start.empty() ? kStandardLayout : game.reference;
 
     Side side = side_hint;
     if (const int first = tree.root().first_child; first != -1) {
-        const MoveTree::Node& n = loader.at_index(first);
+        const MoveTree::Node& n = tree.nodes[static_cast<std::size_t>(first)];
         if (n.readable && on_board(n.move.from))
             if (const auto owner = side_of(at(board, n.move.from))) side = *owner;
     }
     game.first_to_move = side;
+    const TreeLoader loader(tree, side);
 
     std::optional<ReadStop> stop;
-    int turn = 0;
     for (int n = tree.root().first_child, i = 0; n != -1; n = loader.at_index(n).first_child, ++i) {
         const MoveTree::Node& m = loader.at_index(n);
         if (const auto fault = fault_of(m, board, side)) {
-            stop = ReadStop{i + 1, *fault, m.readable ? iccs_text(m.move) : std::string(), 0};
+            stop = ReadStop{i + 1, *fault, m.readable ? written_move(m.move) : std::string(), 0};
             break;
         }
-        const std::string text = row_text(board, side, m.move);
-        if (side == Side::Red)
-            append_numbered_row(list, ++turn, text);
-        else
-            append_plain_row(list, text);
-        game.moves.push_back(move_record(board, m.move));
         MoveNotes notes{m.comment, {}};
-        loader.add_alternatives(m.next_sibling, board, side, 1, notes.alternatives);
+        loader.add_alternatives(m.next_sibling, board, side, i, 1, notes.alternatives);
+        list.append(loader.row_of(board, side, i, m.move), side == Side::Red ? kRedRow : kGreyRow,
+                    !notes.alternatives.empty());
+        game.moves.push_back(move_record(board, m.move));
         if (!notes.empty()) game.notes_for(static_cast<std::size_t>(i)) = std::move(notes);
         make_move(board, m.move);
         side = opponent(side);

@@ -135,7 +135,11 @@ TEST(XqfReader, KeepsVariationsAsAlternativesNestedAsTheTreeHasThem) {
     ASSERT_FALSE(l.stop) << U(describe(*l.stop));
     EXPECT_EQ(dump_game(l.game), " h2e2 ( b2e2 h7e7 ) h9g7 ( h7e7 {顺炮} h0g2 ( b0c2 ) ) h0g2");
     EXPECT_EQ(l.game.variation_count(), 3);
-    EXPECT_EQ(U(l.game.notes_of(1).alternatives[0][1].text), "马二进三");
+    // An alternative's moves read as the rows of the list would; rows with alternatives are marked.
+    EXPECT_EQ(U(l.game.notes_of(1).alternatives[0][1].text), "2.红：马二进三");
+    const std::vector<bool> marked = {l.list.rows()[0].has_alternatives, l.list.rows()[1].has_alternatives,
+                                      l.list.rows()[2].has_alternatives};
+    EXPECT_EQ(marked, (std::vector<bool>{true, true, false}));
 }
 
 TEST(XqfReader, AMainLineMoveThatCannotBePlayedStopsTheReading) {
