@@ -10,11 +10,12 @@ namespace kelvara::cli {
 namespace {
 
 constexpr const char* kPgnUsage =
-    "usage: kelvara-cli pgn FILE [--game N] [--notation chinese|iccs] [--encoding gbk|utf-8] [-o OUT]\n";
+    "usage: kelvara-cli pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n";
 
-std::optional<PgnNotation> notation_named(const std::string& name) {
-    if (name == "chinese") return PgnNotation::Chinese;
-    if (name == "iccs") return PgnNotation::Iccs;
+std::optional<notation::MoveWriting> notation_named(const std::string& name) {
+    using notation::MoveWriting;
+    const auto writing = notation::move_writing_named(name);
+    if (writing == MoveWriting::Chinese || writing == MoveWriting::Wxf || writing == MoveWriting::Iccs) return writing;
     return std::nullopt;
 }
 
@@ -27,13 +28,13 @@ std::optional<PgnEncoding> encoding_named(const std::string& name) {
 }  // namespace
 
 int pgn_command(Args& args) {
-    const auto game_number = args.integer("--game", 1, 1 << 30);
+    const std::optional<int> game_index = game_index_option(args);
     PgnOptions options;
     if (const auto n = args.value("--notation")) {
         if (const auto notation = notation_named(*n))
             options.notation = *notation;
         else
-            args.error = "--notation takes chinese or iccs";
+            args.error = "--notation takes chinese, wxf or iccs";
     }
     if (const auto e = args.value("--encoding")) {
         if (const auto encoding = encoding_named(*e))
@@ -41,13 +42,13 @@ int pgn_command(Args& args) {
         else
             args.error = "--encoding takes gbk or utf-8";
     }
-    if (args.files.size() != 1 || !args.error.empty()) {
+    if (!game_index || args.files.size() != 1 || !args.error.empty()) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kPgnUsage;
         return 2;
     }
     GameRecord game;
     MoveList list;
-    if (!load_record(args.files[0], game, list, 0, std::cerr, game_number.value_or(1) - 1)) return 1;
+    if (!load_record(args.files[0], game, list, 0, std::cerr, *game_index)) return 1;
     const std::string pgn = write_pgn(game, options);
     const auto out = args.value("-o");
     if (!out) {

@@ -6,27 +6,12 @@
 #include "platform/encoding.h"
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
-#include "record/move_text.h"
 
 namespace kelvara {
 
 namespace {
 
 constexpr std::string_view kResults[] = {"1-0", "0-1", "1/2-1/2", "*"};
-
-// Black's digits in full width, as Chinese records write them (马８进７).
-std::string with_wide_digits(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            out += '\xA3';
-            out += static_cast<char>(0xB0 + (c - '0'));
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 // Tag values and comments must not end their brackets early: the closing characters
 // inside them become their full-width forms.
@@ -82,19 +67,12 @@ private:
         tag("Result", result());
         if (!game_.fen_start.empty() || game_.first_to_move == Side::Black)
             tag("FEN", fen_text(start(), game_.first_to_move));
-        if (options_.notation == PgnNotation::Iccs) tag("Format", "ICCS");
-        if (options_.notation == PgnNotation::Wxf) tag("Format", "WXF");
+        if (options_.notation == notation::MoveWriting::Iccs) tag("Format", "ICCS");
+        if (options_.notation == notation::MoveWriting::Wxf) tag("Format", "WXF");
         for (const auto& [name, value] : options_.extra_tags) tag(name, value);
     }
 
-    std::string move_text(const Position& board, Side side, Move m) const {
-        switch (options_.notation) {
-            case PgnNotation::Iccs: return iccs_text(m);
-            case PgnNotation::Wxf:
-            case PgnNotation::Chinese: break;
-        }
-        return with_wide_digits(chinese_move_text(board, side, m));
-    }
+    std::string move_text(const Position& board, Move m) const { return notation::write_move(options_.notation, board, m); }
 
     // "12." before red's move; "12..." before black's when something came between.
     static std::string number(int ply, Side first, Side side) {
@@ -111,7 +89,7 @@ private:
             const Move move{m.move.from(), m.move.to()};
             if (!text.empty()) text += " ";
             if (side == Side::Red || !numbered) text += number(ply, game_.first_to_move, side) + " ";
-            text += move_text(board, side, move);
+            text += move_text(board, move);
             numbered = side == Side::Red;
             if (!m.notes.comment.empty()) {
                 text += " {" + comment_text(m.notes.comment, line_break_) + "}";
@@ -140,7 +118,7 @@ private:
             const Move move{m.from(), m.to()};
             const int ply = static_cast<int>(i);
             if (side == Side::Red || !numbered) line += number(ply, game_.first_to_move, side) + " ";
-            line += move_text(board, side, move);
+            line += move_text(board, move);
             numbered = side == Side::Red;
             const MoveNotes& notes = game_.notes_of(i);
             if (!notes.empty() || side == Side::Black) {

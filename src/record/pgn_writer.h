@@ -11,15 +11,16 @@
 #include <utility>
 #include <vector>
 
+#include "notation/notation.h"
 #include "record/game_record.h"
 
 namespace kelvara {
 
-enum class PgnNotation { Chinese, Wxf, Iccs };
 enum class PgnEncoding { Gbk, Utf8 };
 
 struct PgnOptions {
-    PgnNotation notation = PgnNotation::Chinese;
+    // How the moves are written; WXF and ICCS say so in a Format tag.
+    notation::MoveWriting notation = notation::MoveWriting::Chinese;
     PgnEncoding encoding = PgnEncoding::Gbk;
     bool crlf = true;
     // Tags written after the game's own, in this order (GBK names and values).

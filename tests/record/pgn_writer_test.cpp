@@ -105,12 +105,16 @@ TEST(PgnWriter, AStartOtherThanTheStandardOneOrBlackFirstGetsAFen) {
               std::string::npos);
 }
 
-TEST(PgnWriter, WritesIccsWithItsFormatTagAndTheCallersTags) {
+TEST(PgnWriter, WritesIccsAndWxfWithTheirFormatTagAndTheCallersTags) {
     PgnOptions options;
-    options.notation = PgnNotation::Iccs;
+    options.notation = notation::MoveWriting::Iccs;
     options.extra_tags = {{"Annotator", "engine"}};
-    const std::string pgn = utf8_pgn(opening(), options);
+    std::string pgn = utf8_pgn(opening(), options);
     EXPECT_NE(pgn.find("[Format \"ICCS\"]\n[Annotator \"engine\"]\n1. H2-E2 H9-G7\n2. H0-G2\n*\n"), std::string::npos)
+        << pgn;
+    options.notation = notation::MoveWriting::Wxf;
+    pgn = utf8_pgn(opening(), options);
+    EXPECT_NE(pgn.find("[Format \"WXF\"]\n[Annotator \"engine\"]\n1. C2.5 H8+7\n2. H2+3\n*\n"), std::string::npos)
         << pgn;
 }
 
