@@ -144,6 +144,7 @@ std::optional<ReadStop> read_record(std::string_view record, GameRecord& game, M
         return no_game_read(game);
     }
     game.title = text_of(record, layout.title);
+    game.notation = "cbr";
     game.info.event = text_of(record, layout.event);
     game.info.round = text_of(record, layout.round);
     game.info.date = text_of(record, layout.date);

@@ -309,6 +309,7 @@ MoveTree tree_of(const Tags& tags) {
 std::optional<ReadStop> read_record(std::string_view record, GameRecord& game, MoveList& list) {
     const auto tags = tags_of(record);
     game.title = tag_text(tags, "title");
+    game.notation = "dhtmlxq";
     game.info.event = tag_text(tags, "event");
     game.info.date = tag_text(tags, "date");
     game.info.site = tag_text(tags, "place");

@@ -61,7 +61,8 @@ struct GameRecord {
     Side first_to_move = Side::Red;  // black opens some endgame studies
     GameInfo info;
     std::string notation;            // how the record wrote its moves: "chinese", "wxf", "iccs",
-                                     // "algebraic", "qq"
+                                     // "algebraic"; or the format that gives moves as squares:
+                                     // "qq", "xqf", "cbr", "dhtmlxq"
     std::string start_comment;       // GBK; before the first move
     // notes[i] belongs to moves[i]. It may be shorter than moves: a move past its end has
     // no notes. Readers that keep no notes leave it empty.

@@ -226,6 +226,7 @@ std::optional<ReadStop> read_xqf_record(std::string_view bytes, GameRecord& game
     }
     const Keys keys = keys_of(bytes);
     game.title = text_field(bytes, kTitle);
+    game.notation = "xqf";
     game.info.event = text_field(bytes, kEvent);
     game.info.date = text_field(bytes, kDate);
     game.info.site = text_field(bytes, kPlace);

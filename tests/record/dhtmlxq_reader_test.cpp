@@ -37,6 +37,7 @@ TEST(DhtmlXqReader, ReadsTheFactsAndTheMovesFromAPage) {
     const Loaded l = read(page);
     ASSERT_FALSE(l.stop) << U(describe(*l.stop));
     EXPECT_EQ(U(l.game.title), "测试对局");
+    EXPECT_EQ(l.game.notation, "dhtmlxq");
     EXPECT_EQ(U(l.game.info.event), "全国赛");
     EXPECT_EQ(U(l.game.info.red), "广东 吕钦");
     EXPECT_EQ(l.game.info.black, "B");

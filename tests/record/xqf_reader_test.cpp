@@ -101,6 +101,7 @@ TEST(XqfReader, ReadsTheHeaderTheMovesAndTheirComments) {
     const Loaded l = read(f.bytes());
     ASSERT_FALSE(l.stop) << U(describe(*l.stop));
     EXPECT_EQ(U(l.game.title), "中炮对屏风马");
+    EXPECT_EQ(l.game.notation, "xqf");
     EXPECT_EQ(U(l.game.info.event), "全国赛");
     EXPECT_EQ(l.game.info.date, "1997");
     EXPECT_EQ(U(l.game.info.site), "北京");
