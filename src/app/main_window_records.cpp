@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "app/file_error_text.h"
 #include "app/main_window.h"
 #include "app/ui_text.h"
 #include "platform/atomic_file.h"
@@ -19,9 +20,16 @@ const QString kPastedName = QStringLiteral("剪贴板棋谱");
 
 void MainWindow::paste_record() {
     const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
+    const std::string_view bytes(text.constData(), static_cast<std::size_t>(text.size()));
+    const std::filesystem::path name = local_path(kPastedName);
+    int game_index = 0;
+    if (const std::vector<GameSummary> games = list_record_games(bytes, gbk_file_name(name)); games.size() > 1) {
+        const std::optional<int> chosen = dialogs_.game_to_open(this, games);
+        if (!chosen) return;  // cancelled: the loaded record stays
+        game_index = *chosen;
+    }
     // Text that no reader takes changes nothing.
-    const OpenOutcome outcome = app_.open_record_bytes(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                                                       local_path(kPastedName));
+    const OpenOutcome outcome = app_.open_record_bytes(bytes, name, game_index);
     if (!outcome.opened) {
         show_message(QStringLiteral("剪贴板中没有可以读出的棋谱！"), QStringLiteral("提示"),
                      MessageIcon::Information);
@@ -39,8 +47,10 @@ void MainWindow::save_record_as_pgn() {
     const QString stem = QString::fromStdString(app_.record_path().stem().string());
     const QString file_name = dialogs_.pgn_to_save(this, (stem.isEmpty() ? kPastedName : stem) + ".pgn");
     if (file_name.isEmpty()) return;
-    if (!write_file_atomically(local_path(file_name), write_pgn(s.game)))
-        show_message(QStringLiteral("保存棋谱失败！"), QStringLiteral("错误"), MessageIcon::Critical);
+    FileError error;
+    if (!write_file_atomically(local_path(file_name), write_pgn(s.game), &error))
+        show_message(QStringLiteral("保存棋谱失败！\n") + file_name + QStringLiteral("：") + chinese_reason(error),
+                     QStringLiteral("错误"), MessageIcon::Critical);
 }
 
 }  // namespace kelvara

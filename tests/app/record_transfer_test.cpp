@@ -5,11 +5,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
+#include <QPlainTextEdit>
 
 #include <fstream>
 
+#include "app/move_list_model.h"
 #include "app/ui_text.h"
 #include "gui_fixture.h"
+#include "support/ccbridge_files.h"
 #include "record/open_record.h"
 
 namespace kelvara::test {
@@ -49,6 +52,44 @@ TEST_F(RecordTransferTest, AnXqfOpensThroughTheButtonLikeAnyRecord) {
     EXPECT_EQ(control<QLabel>(u"透明标签_标题")->text(), QStringLiteral("game.XQF"));
 }
 
+// A page's comments show under the list as a PGN's do, and its branches mark their moves.
+TEST_F(RecordTransferTest, APagesCommentsShowAndItsBranchesAreMarked) {
+    start();
+    open_through_button("page.html",
+                        "<p>[DhtmlXQ][DhtmlXQ_movelist]774770627967[/DhtmlXQ_movelist]"
+                        "[DhtmlXQ_move_0_2_1]7242[/DhtmlXQ_move_0_2_1][DhtmlXQ_comment0]开局[/DhtmlXQ_comment0]"
+                        "[DhtmlXQ_comment1]中炮||两行[/DhtmlXQ_comment1][/DhtmlXQ]</p>");
+    EXPECT_EQ(message_count(), 0);
+    auto* list = control<QListView>(u"超级列表框_回合");
+    QWidget* strip = control(u"编辑框_注释");
+    ASSERT_TRUE(strip->isVisible());
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(strip)->toPlainText(), QStringLiteral("开局"));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(strip)->toPlainText(), QStringLiteral("中炮\n两行"));
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("黑：马8进7") + kAlternativesSign);
+    EXPECT_EQ(list->model()->index(2, 0).data().toString(), QStringLiteral("2.红：马二进三"));
+}
+
+// A library opens through the game chooser, which offers its games and not its headings.
+TEST_F(RecordTransferTest, ALibraryOpensTheGameChosenFromIt) {
+    test::CblFile library(3);
+    for (int k = 0; k < 3; ++k) library.entry(static_cast<std::size_t>(k), 7, static_cast<std::uint32_t>(k), k + 1);
+    library.add_record(u"第一局", true, 1);
+    library.add_record(u"第二轮", false, 2);
+    library.add_record(u"第二局", true, 3);
+    const auto path = dir.path() / "library.cbl";
+    std::ofstream(path, std::ios::binary) << library.bytes();
+    start();
+    dialogs.game_answer = 1;
+    dialogs.open_answer = QString::fromStdString(path.string());
+    click(u"图形按钮_打开");
+    EXPECT_EQ(message_count(), 0);
+    ASSERT_EQ(dialogs.games_offered.size(), 2u);
+    EXPECT_EQ(dialogs.games_offered[0].title, G("第一局"));
+    EXPECT_EQ(session().game.title, G("第二局"));
+    EXPECT_EQ(shown_rows(control(u"超级列表框_回合")), 1);
+}
+
 TEST_F(RecordTransferTest, PastedTextIsReadAsARecordTitledAfterTheClipboard) {
     start();
     QGuiApplication::clipboard()->setText(QString::fromUtf8(kDhtmlXq));
@@ -64,6 +105,35 @@ TEST_F(RecordTransferTest, PastedTextIsReadAsARecordTitledAfterTheClipboard) {
     QGuiApplication::clipboard()->setText(QStringLiteral("[DhtmlXQ_movelist]7747[/DhtmlXQ_movelist]"));
     window->paste_record();
     EXPECT_EQ(session().game.title, G("剪贴板棋谱"));
+}
+
+// Bare move lists in each notation and a FEN line alone read as PGN does; text of several
+// games asks which one.
+TEST_F(RecordTransferTest, PastedMoveListsAFenLineAndGamesOfAText) {
+    start();
+    for (const char* moves : {"炮二平五 马8进7 马二进三", "C2.5 H8+7 H2+3", "h2e2 h9g7 h0g2"}) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(moves));
+        window->paste_record();
+        EXPECT_EQ(message_count(), 0) << moves;
+        ASSERT_EQ(shown_rows(control(u"超级列表框_回合")), 3) << moves;
+        EXPECT_EQ(session().list.rows()[2].text, G("2.红：马二进三")) << moves;
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("4k4/9/9/9/9/9/9/9/9/3K5 b - - 0 1\n"));
+    window->paste_record();
+    EXPECT_EQ(message_count(), 0);
+    EXPECT_EQ(session().game.fen_start, "4k4/9/9/9/9/9/9/9/9/3K5");
+    EXPECT_EQ(shown_rows(control(u"超级列表框_回合")), 0);
+
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("[Event \"一\"]\n1. 炮二平五 *\n\n[Event \"二\"]\n1. 兵七进一 马8进7 *\n"));
+    dialogs.game_answer = 1;
+    window->paste_record();
+    ASSERT_EQ(dialogs.games_offered.size(), 2u);
+    EXPECT_EQ(session().game.title, G("二"));
+    EXPECT_EQ(shown_rows(control(u"超级列表框_回合")), 2);
+    dialogs.game_answer.reset();  // cancelled: the game on screen stays
+    window->paste_record();
+    EXPECT_EQ(session().game.title, G("二"));
 }
 
 TEST_F(RecordTransferTest, TextNoReaderTakesChangesNothing) {
@@ -111,7 +181,7 @@ TEST_F(RecordTransferTest, SaveAsPgnWritesTheGameThatOpensAgainAlike) {
     dialogs.pgn_answer = QString::fromStdString((dir.path() / "no such folder" / "x.pgn").string());
     window->save_record_as_pgn();
     ASSERT_EQ(message_count(), 2);
-    EXPECT_EQ(messages.shown[1].text, QStringLiteral("保存棋谱失败！"));
+    EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("保存棋谱失败！\n"))) << messages.shown[1].text.toStdString();
     EXPECT_EQ(messages.shown[1].caption, QStringLiteral("错误"));
 }
 
