@@ -21,6 +21,10 @@ TEST_F(CliTest, PgnWritesGbkWithCrLfOrWhatTheOptionsAsk) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("[Format \"ICCS\"]\r\n1. H2-E2 H9-G7\r\n{屏风马}\r\n"), std::string::npos) << run.out;
 
+    run = run_cli({"pgn", "--notation", "wxf", page});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("[Format \"WXF\"]\r\n1. C2.5 H8+7\r\n"), std::string::npos) << run.out;
+
     const std::string out = (dir().path() / "out.pgn").string();
     run = run_cli({"pgn", page, "-o", out});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -51,6 +55,15 @@ TEST_F(CliTest, ADashReadsTheRecordFromStandardInput) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1. 炮二平五\n");
     run = run_cli({"moves", "-"}, {.input = "no record here"});
+    EXPECT_EQ(run.status, 1);
+    // A text of several games lists them and gives the one asked for.
+    const std::string two = "[Event \"a\"]\n1. h2e2 *\n\n[Event \"b\"]\n1. c3c4 h9g7 *\n";
+    run = run_cli({"games", "-"}, {.input = two});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1\ta\t\t\t*\t1\n2\tb\t\t\t*\t2\n");
+    run = run_cli({"moves", "--game", "2", "-"}, {.input = two});
+    EXPECT_EQ(run.out, "1.红：兵七进一\n黑：马8进7\n");
+    run = run_cli({"moves", "--game", "3", "-"}, {.input = two});
     EXPECT_EQ(run.status, 1);
 }
 
