@@ -16,16 +16,10 @@ using test::CblFile;
 using test::cbr_square;
 using test::u32;
 
-struct Loaded {
-    GameRecord game;
-    MoveList list;
-    std::optional<ReadStop> stop;
-};
+using Loaded = test::ReadGame;
 
 Loaded read(const std::string& bytes) {
-    Loaded l;
-    l.stop = read_cbr_record(bytes, l.game, l.list);
-    return l;
+    return test::read_with([&](GameRecord& g, MoveList& l) { return read_cbr_record(bytes, g, l); });
 }
 
 TEST(CbrReader, ReadsTheFactsTheTreeAndTheComments) {

@@ -13,16 +13,10 @@ using test::dump_game;
 using test::G;
 using test::U;
 
-struct Loaded {
-    GameRecord game;
-    MoveList list;
-    std::optional<ReadStop> stop;
-};
+using Loaded = test::ReadGame;
 
 Loaded read(const std::string& bytes, int index = 0) {
-    Loaded l;
-    l.stop = read_dhtmlxq_game(bytes, index, l.game, l.list);
-    return l;
+    return test::read_with([&](GameRecord& g, MoveList& l) { return read_dhtmlxq_game(bytes, index, g, l); });
 }
 
 std::string tag(const std::string& name, const std::string& value) {

@@ -73,17 +73,10 @@ private:
     int version_;
 };
 
-struct Loaded {
-    GameRecord game;
-    MoveList list;
-    std::optional<ReadStop> stop;
-};
+using Loaded = test::ReadGame;
 
 Loaded read(const std::string& bytes, int flip = 0) {
-    Loaded l;
-    l.game.flip_state = flip;
-    l.stop = read_xqf_record(bytes, l.game, l.list);
-    return l;
+    return test::read_with([&](GameRecord& g, MoveList& l) { return read_xqf_record(bytes, g, l); }, flip);
 }
 
 TEST(XqfReader, ReadsTheHeaderTheMovesAndTheirComments) {
