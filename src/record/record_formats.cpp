@@ -39,8 +39,10 @@ bool looks_like_qq(std::string_view bytes) {
     return is_qq_field(count);
 }
 
+using SingleGameReader = std::optional<ReadStop> (*)(std::string_view, GameRecord&, MoveList&);
+
 // The one game of a single-game format, read whole for its facts and plies.
-template <std::optional<ReadStop> (*read)(std::string_view, GameRecord&, MoveList&)>
+template <SingleGameReader read>
 std::vector<GameSummary> the_one_game(std::string_view bytes) {
     GameRecord game;
     MoveList list;
@@ -48,9 +50,13 @@ std::vector<GameSummary> the_one_game(std::string_view bytes) {
     return {GameSummary{1, game.info.event, game.info.red, game.info.black, game.info.result, list.row_count()}};
 }
 
-// A DhtmlXQ text is tags in brackets too, but not PGN's.
-bool looks_like_pgn(std::string_view bytes) { return !looks_like_dhtmlxq(bytes) && recognises_pgn(bytes);
+template <SingleGameReader read>
+std::optional<ReadStop> read_the_one_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
+    return read(bytes, game, list);
 }
+
+// A DhtmlXQ text is tags in brackets too, but not PGN's.
+bool looks_like_pgn(std::string_view bytes) { return !looks_like_dhtmlxq(bytes) && recognises_pgn(bytes); }
 
 std::optional<ReadStop> read_qq_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
     game.notation = "qq";
@@ -61,20 +67,14 @@ std::optional<ReadStop> read_pgn_game(std::string_view bytes, int index, GameRec
     return read_pgn_record(bytes, game, list, index);
 }
 
-std::optional<ReadStop> read_xqf_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
-    return read_xqf_record(bytes, game, list);
-}
-
-std::optional<ReadStop> read_cbr_game(std::string_view bytes, int, GameRecord& game, MoveList& list) {
-    return read_cbr_record(bytes, game, list);
-}
-
-// Content checks go in table order: the formats with a magic first, DhtmlXQ before PGN
-// since a DhtmlXQ text may also start with "[".
+// Content checks go in table order: the strict ones first, DhtmlXQ before PGN since a
+// DhtmlXQ text may also start with "[", and PGN, which takes any text with a move in it, last.
 constexpr RecordFormat kFormats[] = {
     {"QQ棋谱"_gbk, kQqExtensions, looks_like_qq, the_one_game<read_qq_record>, read_qq_game},
-    {"XQF棋谱"_gbk, kXqfExtensions, looks_like_xqf, the_one_game<read_xqf_record>, read_xqf_game},
-    {"CBR棋谱"_gbk, kCbrExtensions, looks_like_cbr, the_one_game<read_cbr_record>, read_cbr_game},
+    {"XQF棋谱"_gbk, kXqfExtensions, looks_like_xqf, the_one_game<read_xqf_record>,
+     read_the_one_game<read_xqf_record>},
+    {"CBR棋谱"_gbk, kCbrExtensions, looks_like_cbr, the_one_game<read_cbr_record>,
+     read_the_one_game<read_cbr_record>},
     {"CBL棋谱"_gbk, kCblExtensions, looks_like_cbl, list_cbl_games, read_cbl_game},
     {"DhtmlXQ棋谱"_gbk, kDhtmlXqExtensions, looks_like_dhtmlxq, list_dhtmlxq_games, read_dhtmlxq_game},
     {"PGN棋谱"_gbk, kPgnExtensions, looks_like_pgn, list_pgn_games, read_pgn_game},
