@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "record/game_record.h"
+#include "record/game_summary.h"
 #include "record/move_list.h"
 #include "record/read_stop.h"
-#include "record/record_formats.h"
 
 namespace kelvara {
 
