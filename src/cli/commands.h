@@ -11,5 +11,6 @@ int games_command(Args& args);
 int bmp_command(Args& args);
 int gif_command(Args& args);
 int pgn_command(Args& args);
+int analyse_command(Args& args);
 
 }  // namespace kelvara::cli

@@ -44,6 +44,10 @@ constexpr const char* kUsage =
     "      [--jobs N]        the animation of each record, as the make command writes it\n"
     "  pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n"
     "                        the game as PGN (CR LF), with its facts, comments and variations\n"
+    "  analyse FILE [--game N] [--depth D | --movetime MS] [--engine PATH] [--threads T] [--json]\n"
+    "                        an engine's evaluation (centipawns from red's side, +M3/-M3 for mates)\n"
+    "                        and best move at the start and after every move, and ?/?? after\n"
+    "                        moves that lose more than 100/300 centipawns\n"
     "  --help                show this help and exit\n"
     "  --version             show the version and exit\n"
     "--game N picks the Nth game of a file that holds several (the first without it).\n"
@@ -54,8 +58,9 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
     clean_up_on_signals();
-    const std::set<std::string> valued = {"-o",      "--move",   "--from-move", "--delay",   "--title",
-                                          "--author", "--jobs", "--game",      "--notation", "--encoding"};
+    const std::set<std::string> valued = {"-o",       "--move",     "--from-move", "--delay",    "--title",
+                                          "--author", "--jobs",     "--game",      "--notation", "--encoding",
+                                          "--depth",  "--movetime", "--engine",    "--threads"};
     const std::set<std::string> flags = {"--json", "--flip"};
     Args args = parse_args(argc, argv, valued, flags);
     if (!args.error.empty()) {
@@ -68,6 +73,7 @@ int main(int argc, char** argv) {
     if (args.command == "bmp") return bmp_command(args);
     if (args.command == "gif") return gif_command(args);
     if (args.command == "pgn") return pgn_command(args);
+    if (args.command == "analyse") return analyse_command(args);
     if (args.command == "--version") {
         std::cout << "kelvara-cli " << kelvara::kVersion << '\n';
         return 0;

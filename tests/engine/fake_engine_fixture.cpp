@@ -51,6 +51,10 @@ EngineSettings FakeEngineTest::quick(const std::string& program) {
 
 void FakeEngineTest::attach(EngineClient& client) {
     client.on_update([this](const SearchUpdate& u) { updates_.push_back(u); });
+    attach_failures(client);
+}
+
+void FakeEngineTest::attach_failures(EngineClient& client) {
     client.on_failure([this](const EngineFailure& f) { failures_.push_back(f); });
 }
 

@@ -33,6 +33,7 @@ protected:
 
     // A client whose updates and failures are collected.
     void attach(EngineClient& client);
+    void attach_failures(EngineClient& client);
     // Pumps until done() or the time is up; false when the time ran out.
     bool pump_until(EngineClient& client, const std::function<bool()>& done,
                     std::chrono::milliseconds limit = std::chrono::seconds(10));

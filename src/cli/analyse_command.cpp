@@ -1,0 +1,133 @@
+// kelvara-cli analyse: an engine's judgement of the start and of the position after every
+// move, the move it prefers there, and the mark of each move that gave much away.
+
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "board/fen.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "cli/loaded_record.h"
+#include "engine/engine_move.h"
+#include "engine/game_analysis.h"
+#include "notation/line_notation.h"
+#include "platform/encoding.h"
+#include "record/played_moves.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: kelvara-cli analyse [--game N] [--depth D | --movetime MS] [--engine PATH] [--threads T] [--json] FILE\n";
+constexpr int kDefaultDepth = 10;
+constexpr const char* kDefaultEngine = "fairy-stockfish";
+
+std::string utf8_line(const AnalysedPosition& p) {
+    std::string text;
+    for (const std::string& move : chinese_line(p.position.board(), p.side_to_move, p.pv, p.pv.size()))
+        text += (text.empty() ? "" : " ") + gbk_to_utf8(move);
+    return text;
+}
+
+std::optional<std::string> best_text(const AnalysedPosition& p) {
+    if (!p.best) return std::nullopt;
+    return gbk_to_utf8(chinese_move(p.position.board(), p.side_to_move, *p.best));
+}
+
+// "+35", "-120", "+M3" (red mates in 3), "-M2" (black mates in 2), "-" when unknown.
+std::string evaluation_text(const AnalysedPosition& p) {
+    if (!p.evaluation) return "-";
+    if (p.evaluation->mate) {
+        const int mate = *p.evaluation->mate;
+        const bool red_wins = mate > 0 || (mate == 0 && p.side_to_move == Side::Black);
+        return std::string(red_wins ? "+M" : "-M") + std::to_string(mate < 0 ? -mate : mate);
+    }
+    const int cp = p.evaluation->centipawns.value_or(0);
+    return (cp > 0 ? "+" : "") + std::to_string(cp);
+}
+
+void print_text(const GameAnalysis& analysis, const MoveList& list, const std::string& engine) {
+    std::cout << "engine: " << engine << '\n';
+    for (const AnalysedPosition& p : analysis.positions()) {
+        const std::string move =
+            p.ply == 0 ? "start" : gbk_to_utf8(list.rows()[static_cast<std::size_t>(p.ply - 1)].text);
+        const std::string mark(mark_text(p.mark));
+        std::cout << p.ply << '\t' << move << (mark.empty() ? "" : " " + mark) << '\t' << evaluation_text(p);
+        if (const auto best = best_text(p)) std::cout << '\t' << *best << ' ' << iccs_text(*p.best);
+        if (!p.pv.empty()) std::cout << '\t' << utf8_line(p);
+        std::cout << '\n';
+    }
+}
+
+std::string json_number(std::optional<int> n) { return n ? std::to_string(*n) : "null"; }
+
+void print_json(const GameAnalysis& analysis, const std::string& engine) {
+    std::cout << "{\"engine\": " << json_string(engine) << ", \"positions\": [";
+    bool first = true;
+    for (const AnalysedPosition& p : analysis.positions()) {
+        const Evaluation e = p.evaluation.value_or(Evaluation{});
+        const auto best = best_text(p);
+        std::cout << (first ? "" : ", ") << "{\"ply\": " << p.ply << ", \"fen\": "
+                  << json_string(fen_text(p.position.board(), p.side_to_move))
+                  << ", \"score\": " << json_number(e.centipawns) << ", \"mate\": " << json_number(e.mate)
+                  << ", \"best\": " << (best ? json_string(*best) : "null")
+                  << ", \"best_iccs\": " << (p.best ? json_string(iccs_text(*p.best)) : "null") << ", \"pv\": [";
+        const auto line = chinese_line(p.position.board(), p.side_to_move, p.pv, p.pv.size());
+        for (std::size_t i = 0; i < line.size(); ++i) std::cout << (i ? ", " : "") << json_string(gbk_to_utf8(line[i]));
+        std::cout << "], \"mark\": " << (p.ply == 0 ? "null" : json_string(mark_text(p.mark))) << "}";
+        first = false;
+    }
+    std::cout << "]}\n";
+}
+
+}  // namespace
+
+int analyse_command(Args& args) {
+    const auto game = args.integer("--game", 1, 1 << 20);
+    const auto depth = args.integer("--depth", 1, 99);
+    const auto movetime = args.integer("--movetime", 1, 24 * 3600 * 1000);
+    const auto threads = args.integer("--threads", 1, 1024);
+    if (args.error.empty() && depth && movetime) args.error = "give --depth or --movetime, not both";
+    if (args.files.size() != 1 || !args.error.empty()) {
+        std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kUsage;
+        return 2;
+    }
+    const std::string& file = args.files[0];
+    GameRecord record;
+    MoveList list;
+    if (!load_record(file, record, list, 0, std::cerr, game.value_or(1) - 1)) return 1;
+
+    EngineSettings settings;
+    settings.program = args.value("--engine").value_or(kDefaultEngine);
+    settings.threads = threads.value_or(1);
+    EngineClient client(settings);
+    SearchLimit limit;
+    if (movetime)
+        limit.movetime_ms = *movetime;
+    else
+        limit.depth = depth.value_or(kDefaultDepth);
+    GameAnalysis analysis(client, game_positions(start_position(record), first_mover(record), played_moves(record)),
+                          limit);
+
+    std::optional<EngineFailure> failure;
+    client.on_update([&analysis](const SearchUpdate& update) { analysis.take(update); });
+    client.on_failure([&failure](const EngineFailure& f) { failure = f; });
+    if (client.start()) {
+        analysis.start();
+        while (!analysis.done() && !failure) client.pump(std::chrono::seconds(1));
+    }
+    if (failure) {
+        std::cerr << "kelvara-cli: " << file << ": " << describe(*failure) << '\n';
+        return 1;
+    }
+    const std::string engine = client.name().empty() ? settings.program : client.name();
+    if (args.has("--json"))
+        print_json(analysis, engine);
+    else
+        print_text(analysis, list, engine);
+    return 0;
+}
+
+}  // namespace kelvara::cli
