@@ -74,4 +74,12 @@ std::optional<int> QtFileDialogs::game_to_open(QWidget* parent, const std::vecto
     return GameChooser::choose(games, parent);
 }
 
+QString QtFileDialogs::program_to_open(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("选择分析引擎"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFilter(QDir::Files | QDir::Executable | QDir::AllDirs | QDir::NoDotAndDotDot);
+    return chosen_file(dialog);
+}
+
 }  // namespace kelvara

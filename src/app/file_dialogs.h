@@ -35,6 +35,8 @@ public:
     // Where the game goes as PGN (with .pgn added when the name has no suffix), offered
     // under suggested_name; an empty string when the dialog was cancelled.
     virtual QString pgn_to_save(QWidget* parent, const QString& suggested_name) = 0;
+    // The analysis engine's program file, or an empty string when cancelled.
+    virtual QString program_to_open(QWidget* parent) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
@@ -44,6 +46,7 @@ public:
     bool open_externally(const QString& path) override;
     std::optional<int> game_to_open(QWidget* parent, const std::vector<GameSummary>& games) override;
     QString pgn_to_save(QWidget* parent, const QString& suggested_name) override;
+    QString program_to_open(QWidget* parent) override;
 };
 
 }  // namespace kelvara

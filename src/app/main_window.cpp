@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/analysis_controller.h"
+#include "app/analysis_strip.h"
 #include "app/board_display.h"
 #include "app/comment_strip.h"
 #include "app/control_place.h"
@@ -53,12 +55,33 @@ MainWindow::MainWindow(KelvaraApp& app, Messages& messages, FileDialogs& dialogs
     setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
     setAcceptDrops(true);
     create_controls();
+    create_analysis();
     create_board_menu();
     moves_->setFocus();
     app_.session().playback.on_demonstration_changed([this] { demonstration_changed(); });
+    if (app_.settings().analysis_shown) analysis_->open();
 }
 
-MainWindow::~MainWindow() { app_.session().playback.on_demonstration_changed({}); }
+MainWindow::~MainWindow() {
+    app_.session().playback.on_demonstration_changed({});
+    app_.session().playback.on_followed({});
+}
+
+void MainWindow::create_analysis() {
+    analysis_strip_ = new AnalysisStrip(this);
+    analysis_strip_->hide();
+    analysis_ = new AnalysisController(app_, *analysis_strip_, moves_->move_model(), messages_, this);
+    analysis_->on_open_changed([this](bool open) { show_analysis_strip(open); });
+    app_.session().playback.on_followed([this] { analysis_->follow(); });
+}
+
+void MainWindow::show_analysis_strip(bool open) {
+    analysis_strip_->setVisible(open);
+    setFixedSize(layout::kWindowWidth, open ? layout::kWindowHeightWithAnalysis : layout::kWindowHeight);
+    background_ = open ? main_background_with_analysis() : main_background();
+    if (analysis_action_) analysis_action_->setChecked(open);
+    update();
+}
 
 void MainWindow::create_controls() {
     title_ = new TitleLabel(this);
@@ -121,10 +144,18 @@ void MainWindow::create_board_menu() {
     QAction* save = add(layout::kSavePictureAction, &MainWindow::save_board_picture);
     add(layout::kPasteRecordAction, &MainWindow::paste_record);
     QAction* save_pgn = add(layout::kSavePgnAction, &MainWindow::save_record_as_pgn);
-    // Pasting needs no record; the other commands work on the one shown.
-    display_->set_menu(board_menu_, [this, copy, save, save_pgn] {
+    analysis_action_ = board_menu_->addAction(text_of(layout::kAnalysisAction));
+    analysis_action_->setObjectName(text_of(layout::kAnalysisAction));
+    analysis_action_->setCheckable(true);
+    analysis_action_->setChecked(analysis_->is_open());
+    connect(analysis_action_, &QAction::triggered, this, [this] { analysis_->toggle(); });
+    QAction* whole_game = board_menu_->addAction(text_of(layout::kGameAnalysisAction));
+    whole_game->setObjectName(text_of(layout::kGameAnalysisAction));
+    connect(whole_game, &QAction::triggered, this, [this] { analysis_->analyse_game(); });
+    // Pasting and the analysis strip need no record; the other commands work on the one shown.
+    display_->set_menu(board_menu_, [this, copy, save, save_pgn, whole_game] {
         const bool loaded = app_.session().game.loaded;
-        for (QAction* a : {copy, save, save_pgn}) a->setEnabled(loaded);
+        for (QAction* a : {copy, save, save_pgn, whole_game}) a->setEnabled(loaded);
         return true;
     });
 }
@@ -170,6 +201,7 @@ void MainWindow::open_record_file(const QString& file_name) {
 
 void MainWindow::show_opened(const OpenOutcome& outcome) {
     moves_->reload();
+    analysis_->record_changed();
     title_->setText(from_gbk(outcome.caption));
     if (outcome.stop) show_message(from_gbk(describe(*outcome.stop)), kNotice, MessageIcon::Information);
 }
@@ -332,14 +364,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::open_settings() {
     BoardSession& s = app_.session();
     SettingsDialog dialog(
-        app_.settings(), s.game.title, s.game.loaded, messages_,
+        app_.settings(), s.game.title, s.game.loaded, messages_, dialogs_,
         [this](const Settings& chosen, const std::string& title) { apply_settings(chosen, title); }, this);
     dialog.exec();
 }
 
 void MainWindow::apply_settings(const Settings& chosen, const std::string& title) {
-    const int stored_size = app_.settings().display_size;
+    const Settings before = app_.settings();
     app_.take_settings(chosen, title);
+    if (chosen.engine_program != before.engine_program || chosen.engine_threads != before.engine_threads)
+        analysis_->settings_changed();
     Playback& playback = app_.session().playback;
     playback.set_demo_delay(app_.settings().demo_delay);
     if (playback.demo_running()) demo_timer_->start(playback.timer_period());  // the new pace at once
@@ -350,7 +384,7 @@ void MainWindow::apply_settings(const Settings& chosen, const std::string& title
         return;
     }
     // Qt scales a program only as it starts.
-    if (chosen.display_size != stored_size && chosen.display_size != app_.started_display_size())
+    if (chosen.display_size != before.display_size && chosen.display_size != app_.started_display_size())
         show_message(QStringLiteral("新的显示大小将在下次启动时生效。"), kNotice, MessageIcon::Information);
 }
 

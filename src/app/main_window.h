@@ -21,6 +21,8 @@ class QTimer;
 
 namespace kelvara {
 
+class AnalysisController;
+class AnalysisStrip;
 class BoardDisplay;
 class CommentStrip;
 class GraphicButton;
@@ -64,6 +66,8 @@ public:
     // the selected move, else nothing.
     QString make_button_tip() const;
 
+    AnalysisController& analysis() { return *analysis_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -83,6 +87,9 @@ private:
     void open_externally(const QString& path);
     // The comment strip for a record with comments, showing the selected move's.
     void show_comments();
+    void create_analysis();
+    // The window grows by the analysis strip while it is open.
+    void show_analysis_strip(bool open);
 
     KelvaraApp& app_;
     Messages& messages_;
@@ -97,6 +104,9 @@ private:
     GraphicButton* make_button_ = nullptr;
     bool turn_not_remembered_told_ = false;  // a settings file that cannot be written is told once
     QTimer* demo_timer_ = nullptr;
+    AnalysisStrip* analysis_strip_ = nullptr;
+    AnalysisController* analysis_ = nullptr;
+    QAction* analysis_action_ = nullptr;
 };
 
 }  // namespace kelvara

@@ -6,6 +6,9 @@
 #include <QColor>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 #include "record/move_list.h"
 
 namespace kelvara {
@@ -18,8 +21,10 @@ class MoveListModel : public QAbstractListModel {
 public:
     explicit MoveListModel(const MoveList& list, QObject* parent = nullptr);
 
-    // Takes the rows again after the core refilled the list.
+    // Takes the rows again after the core refilled the list; the marks go with the old rows.
     void reload();
+    // Marks shown after the rows' texts ("?", "??"), one per row; rows past the end have none.
+    void set_marks(std::vector<std::string> marks);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -27,6 +32,7 @@ public:
 private:
     const MoveList& list_;
     QStringList texts_;  // converted once per load, not at every paint
+    std::vector<std::string> marks_;
 };
 
 }  // namespace kelvara

@@ -1,9 +1,12 @@
 #include "app/settings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <thread>
 #include <utility>
 
+#include "engine/child_process.h"
 #include "platform/atomic_file.h"
 #include "platform/gbk_literal.h"
 #include "platform/text.h"
@@ -20,6 +23,10 @@ constexpr std::string_view kFrameDelay = "帧延时"_gbk;
 constexpr std::string_view kAuthor = "动画作者"_gbk;
 constexpr std::string_view kDisplaySize = "显示大小"_gbk;
 constexpr std::string_view kBoardTurned = "棋盘翻转"_gbk;
+constexpr std::string_view kEngineProgram = "分析引擎"_gbk;
+constexpr std::string_view kAnalysisTime = "分析用时"_gbk;
+constexpr std::string_view kEngineThreads = "引擎线程"_gbk;
+constexpr std::string_view kAnalysisShown = "显示分析"_gbk;
 constexpr std::string_view kTrue = "真"_gbk;
 constexpr std::string_view kFalse = "假"_gbk;
 
@@ -70,6 +77,15 @@ Settings load_settings(const ProfileFile& file) {
     // A line break could never be saved again: no author rather than settings that fail.
     if (s.author.find_first_of("\r\n") != std::string::npos) s.author.clear();
     s.board_turned = file.read(kSection, kBoardTurned, kFalse) == kTrue;
+    // A file without the key gets the default; an empty value means no engine.
+    const std::string no_key = "\n";
+    s.engine_program = file.read(kSection, kEngineProgram, no_key);
+    if (s.engine_program == no_key) s.engine_program = default_engine_program();
+    s.analysis_time = delay_setting(file, kAnalysisTime, s.analysis_time, kAnalysisTimeRange);
+    // A whole number within its range, read as the delays are.
+    s.engine_threads = delay_setting(file, kEngineThreads, s.engine_threads, {1, 1, kMostEngineThreads});
+    if (s.engine_program.find_first_of("\r\n") != std::string::npos) s.engine_program.clear();
+    s.analysis_shown = file.read(kSection, kAnalysisShown, kFalse) == kTrue;
     return s;
 }
 
@@ -83,7 +99,11 @@ bool save_settings(const Settings& settings, ProfileFile& file) {
                          updated.write(kSection, kAuthor, settings.author) &&
                          updated.write(kSection, kDisplaySize,
                                        gbk::decimal(offered_display_size(settings.display_size))) &&
-                         updated.write(kSection, kBoardTurned, yes_no(settings.board_turned));
+                         updated.write(kSection, kBoardTurned, yes_no(settings.board_turned)) &&
+                         updated.write(kSection, kEngineProgram, settings.engine_program) &&
+                         updated.write(kSection, kAnalysisTime, gbk::decimal(settings.analysis_time)) &&
+                         updated.write(kSection, kEngineThreads, gbk::decimal(settings.engine_threads)) &&
+                         updated.write(kSection, kAnalysisShown, yes_no(settings.analysis_shown));
     if (written) file = std::move(updated);
     return written;
 }
@@ -110,6 +130,15 @@ bool save_settings(const Settings& settings, const std::filesystem::path& path, 
     }
     if (error) *error = why;
     return saved;
+}
+
+int offered_engine_threads() {
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostEngineThreads);
+}
+
+std::string default_engine_program() {
+    constexpr const char* kEngine = "fairy-stockfish";
+    return find_program(kEngine) ? kEngine : "";
 }
 
 std::string author_line(std::string_view author) {

@@ -21,6 +21,8 @@ struct DelayRange {
 };
 inline constexpr DelayRange kDemoDelayRange{1000, 300, 8000};  // milliseconds: 0.3 to 8 seconds
 inline constexpr DelayRange kFrameDelayRange{100, 2, 65535};   // hundredths, as a GIF holds them
+// The time the analysis engine thinks about each position: 0.1 second to 10 minutes.
+inline constexpr DelayRange kAnalysisTimeRange{1000, 100, 600000};
 
 struct Settings {
     bool sound_effects = true;      // move sounds during the demonstration
@@ -31,12 +33,23 @@ struct Settings {
     bool board_turned = false;      // the board was last shown turned (red at the bottom)
     bool start_at_selected_move = false;  // held while the program runs, never stored
     int display_size = 100;         // percent: the window, its text and the board together
+
+    std::string engine_program;  // GBK: the analysis engine, a path or a name looked up in PATH
+    int analysis_time = 1000;    // milliseconds the engine thinks about each position
+    int engine_threads = 1;
+    bool analysis_shown = false;  // the analysis strip is open
 };
 
 // The display sizes offered, in percent; anything else read from the file gives 100.
 inline constexpr int kDisplaySizes[] = {100, 150, 200};
 // The size itself when it is one of those offered, else 100.
 int offered_display_size(int percent);
+
+// The most threads a file may give the engine; the settings dialog offers one per processor.
+inline constexpr int kMostEngineThreads = 256;
+int offered_engine_threads();
+// The engine a fresh settings file names: fairy-stockfish when it is installed, else none.
+std::string default_engine_program();
 
 // Missing keys keep their defaults. Only "真" turns the sounds on and only "假" turns the
 // tune off, so an unknown text leaves sounds off and the tune on. A display size other
@@ -45,8 +58,8 @@ int offered_display_size(int percent);
 // replaced by its default.
 Settings load_settings(const ProfileFile& file);
 // Writes the stored values, in order: the five the Windows program knows, then the
-// display size and whether the board is turned. False, with the file unchanged, when the
-// author holds a line break that the file cannot keep.
+// display size, whether the board is turned and the analysis values. False, with the file
+// unchanged, when a text holds a line break that the file cannot keep.
 bool save_settings(const Settings& settings, ProfileFile& file);
 
 // Defaults when the file is missing or unreadable.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -29,7 +30,7 @@ namespace {
 using layout::ControlPlace;
 
 constexpr int kWidth = 275;
-constexpr int kHeight = 174;
+constexpr int kHeight = 256;
 
 constexpr ControlPlace kTitleStrip{u"透明标签1", 0, 0, 248, 23};
 constexpr ControlPlace kCloseButton{u"图形按钮_关闭", 254, 3, 16, 15};
@@ -40,9 +41,13 @@ constexpr ControlPlace kAuthorBox{u"编辑框_动画作者", 198, 50, 64, 18};
 constexpr ControlPlace kTitleBox{u"编辑框_动画标题", 78, 72, 184, 18};
 constexpr ControlPlace kDemoDelayBox{u"编辑框_演示延时", 168, 101, 30, 18};
 constexpr ControlPlace kFrameDelayBox{u"编辑框_帧延时", 168, 125, 30, 18};
-constexpr ControlPlace kDisplaySizeBox{u"组合框_显示大小", 78, 150, 56, 18};
-constexpr ControlPlace kOkButton{u"图形按钮_确定", 183, 150, 32, 18};
-constexpr ControlPlace kCancelButton{u"图形按钮_取消", 226, 150, 32, 18};
+constexpr ControlPlace kEngineBox{u"编辑框_分析引擎", 78, 156, 160, 18};
+constexpr ControlPlace kChooseEngineButton{u"按钮_选择引擎", 242, 156, 20, 18};
+constexpr ControlPlace kAnalysisTimeBox{u"编辑框_分析用时", 168, 180, 30, 18};
+constexpr ControlPlace kEngineThreadsBox{u"组合框_引擎线程", 168, 204, 30, 18};
+constexpr ControlPlace kDisplaySizeBox{u"组合框_显示大小", 78, 230, 56, 18};
+constexpr ControlPlace kOkButton{u"图形按钮_确定", 183, 230, 32, 18};
+constexpr ControlPlace kCancelButton{u"图形按钮_取消", 226, 230, 32, 18};
 
 struct LabelPlace {
     ControlPlace place;
@@ -61,7 +66,12 @@ constexpr LabelPlace kLabels[] = {
     {{u"标签4", 226, 102, 24, 20}, u"秒"},
     {{u"标签5", 18, 126, 144, 20}, u"制作动画时每帧图间隔："},
     {{u"标签6", 226, 126, 24, 20}, u"秒"},
-    {{u"标签11", 16, 151, 60, 18}, u"显示大小："},
+    {{u"标签12", 16, 157, 64, 18}, u"分析引擎："},
+    {{u"标签13", 16, 181, 144, 20}, u"分析时每步思考："},
+    {{u"标签14", 226, 181, 24, 20}, u"秒"},
+    {{u"标签15", 16, 205, 144, 20}, u"分析时使用线程："},
+    {{u"标签16", 226, 205, 24, 20}, u"个"},
+    {{u"标签11", 16, 231, 60, 18}, u"显示大小："},
 };
 
 constexpr std::size_t kTitleBytes = 36;
@@ -108,9 +118,10 @@ QValidator* delay_validator(const DelayRange& range, QObject* parent) {
 }  // namespace
 
 SettingsDialog::SettingsDialog(const Settings& current, const std::string& title, bool record_loaded,
-                               Messages& messages, Confirm confirm, QWidget* parent)
+                               Messages& messages, FileDialogs& dialogs, Confirm confirm, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      current_(current), record_loaded_(record_loaded), messages_(messages), confirm_(std::move(confirm)),
+      current_(current), record_loaded_(record_loaded), messages_(messages), dialogs_(dialogs),
+      confirm_(std::move(confirm)),
       background_(settings_background()) {
     setWindowTitle(QStringLiteral("设置"));
     setFixedSize(kWidth, kHeight);
@@ -161,6 +172,18 @@ void SettingsDialog::create_controls() {
     colours.setColor(QPalette::ButtonText, kEditText);
     display_size_->setPalette(colours);
     for (int size : kDisplaySizes) display_size_->addItem(QStringLiteral("%1 %").arg(size), size);
+    engine_ = edit_box<QLineEdit>(this, kEngineBox);
+    auto* choose = new QPushButton(QStringLiteral("…"), this);
+    put(choose, kChooseEngineButton);
+    choose->setFocusPolicy(Qt::NoFocus);
+    choose->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; }")
+                              .arg(kEditFill.name(), kEditText.name()));
+    connect(choose, &QPushButton::clicked, this, &SettingsDialog::choose_engine);
+    create_delay_box(analysis_time_, kAnalysisTimeBox);
+    engine_threads_ = edit_box<QComboBox>(this, kEngineThreadsBox);
+    engine_threads_->setPalette(colours);
+    for (int threads = 1; threads <= offered_engine_threads(); ++threads)
+        engine_threads_->addItem(QString::number(threads), threads);
 
     auto button = [this](SkinButton pictures, const ControlPlace& place) {
         auto* b = new GraphicButton(button_pictures(pictures), this);
@@ -183,8 +206,15 @@ void SettingsDialog::show_values(const Settings& settings, const std::string& ti
     display_size_->setCurrentIndex(std::max(0, display_size_->findData(offered_display_size(settings.display_size))));
     author_->setText(from_gbk(settings.author));
     title_->setText(from_gbk(title));
+    engine_->setText(from_gbk(settings.engine_program));
+    analysis_time_.value = settings.analysis_time;
+    show_delay(analysis_time_);
+    // A count beyond the processors (from an older file, another machine) stays offered.
+    if (engine_threads_->findData(settings.engine_threads) < 0)
+        engine_threads_->addItem(QString::number(settings.engine_threads), settings.engine_threads);
+    engine_threads_->setCurrentIndex(engine_threads_->findData(settings.engine_threads));
     // A text longer than its box shows its beginning, not its end.
-    for (QLineEdit* box : {author_, title_}) box->setCursorPosition(0);
+    for (QLineEdit* box : {author_, title_, engine_}) box->setCursorPosition(0);
 }
 
 void SettingsDialog::commit(DelayBox& delay) {
@@ -225,6 +255,11 @@ void SettingsDialog::keep_within(QLineEdit* box, std::size_t max_bytes, const QS
     box->setText(from_gbk(gbk::cut_whole_chars(text, max_bytes)));
 }
 
+void SettingsDialog::choose_engine() {
+    const QString program = dialogs_.program_to_open(this);
+    if (!program.isEmpty()) engine_->setText(program);
+}
+
 void SettingsDialog::warn(const QString& text) { messages_.show(text, QStringLiteral("警告"), MessageIcon::Warning); }
 
 void SettingsDialog::confirm() {
@@ -238,6 +273,10 @@ void SettingsDialog::confirm() {
     chosen.frame_delay = frame_delay_.value;
     chosen.author = to_gbk(author_->text());
     chosen.display_size = offered_display_size(display_size_->currentData().toInt());
+    chosen.engine_program = to_gbk(engine_->text().trimmed());
+    commit(analysis_time_);
+    chosen.analysis_time = analysis_time_.value;
+    chosen.engine_threads = engine_threads_->currentData().toInt();
     if (confirm_) confirm_(chosen, to_gbk(title_->text()));
     accept();
 }

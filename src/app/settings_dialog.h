@@ -1,8 +1,9 @@
 #pragma once
 // The settings dialog: the sound switches, the demonstration and frame delays in seconds,
-// the author, the loaded record's title, where the animation starts and the display size.
-// The title and author boxes keep their texts within bounds as they are typed; a delay box
-// takes any number as it is typed and brings it into its range when it is committed
+// the author, the loaded record's title, where the animation starts, the analysis engine
+// with its time per position and its threads, and the display size. The title and author
+// boxes keep their texts within bounds as they are typed; a delay box (the engine's time
+// too) takes any number as it is typed and brings it into its range when it is committed
 // (Enter, the focus leaving it, a spin button, OK), showing then what will be saved. OK
 // hands the values to the owner, cancel and close drop them.
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "app/file_dialogs.h"
 #include "app/main_window_layout.h"
 #include "app/messages.h"
 #include "app/settings.h"
@@ -32,7 +34,7 @@ public:
 
     // record_loaded: whether the move list has rows; a title can only be given to a record.
     SettingsDialog(const Settings& current, const std::string& title, bool record_loaded, Messages& messages,
-                   Confirm confirm, QWidget* parent = nullptr);
+                   FileDialogs& dialogs, Confirm confirm, QWidget* parent = nullptr);
 
     void confirm();
 
@@ -58,10 +60,12 @@ private:
     // Cuts the box's text to max_bytes of GBK at a whole character, after the warning.
     void keep_within(QLineEdit* box, std::size_t max_bytes, const QString& warning);
     void warn(const QString& text);
+    void choose_engine();
 
     Settings current_;
     bool record_loaded_;
     Messages& messages_;
+    FileDialogs& dialogs_;
     Confirm confirm_;
     QPixmap background_;
     QCheckBox* sound_effects_ = nullptr;
@@ -72,6 +76,9 @@ private:
     DelayBox demo_delay_{nullptr, kDemoDelayRange, 0};
     DelayBox frame_delay_{nullptr, kFrameDelayRange, 0};
     QComboBox* display_size_ = nullptr;
+    QLineEdit* engine_ = nullptr;
+    DelayBox analysis_time_{nullptr, kAnalysisTimeRange, 0};
+    QComboBox* engine_threads_ = nullptr;
 };
 
 }  // namespace kelvara

@@ -77,6 +77,8 @@ QIcon app_icon() {
     return icon;
 }
 
+QPixmap main_background_with_analysis() { return skin_picture("main_background_analysis.png"); }
+
 QPixmap settings_background() { return skin_picture("settings_background.png"); }
 
 QPixmap maker_background() { return skin_picture("maker_background.png"); }

@@ -34,6 +34,12 @@ inline constexpr int kTextPixelSize = 12;
 // The program's text: the Song-style font the board's text is drawn with, at 12 pixels.
 QFont program_font();
 QPixmap main_background();
+// The main window grown by the analysis strip: the same picture with a wood panel below.
+QPixmap main_background_with_analysis();
+// The evaluation bar: red's share in lacquer, black's in ink, a gold tick at the middle.
+inline const QColor kScoreRed{190, 38, 30};
+inline const QColor kScoreBlack{34, 30, 28};
+inline const QColor kScoreTick{214, 178, 96};
 QIcon app_icon();
 
 // The settings dialog: light labels on dark wood; the edit boxes sit in wells drawn into

@@ -26,6 +26,7 @@ void Playback::follow_selection() {
     view_.set_move_counter(count, selected + 1);
     game_.current_move = selected;
     view_.refresh_display();
+    if (followed_) followed_();
 }
 
 void Playback::play_move_forward(const MoveRecord& move, int move_number) {

@@ -22,6 +22,8 @@ public:
     void on_sound(std::function<void(MoveSound)> handler) { sound_ = std::move(handler); }
     // Runs first in follow_selection: the GUI processes its pending events there.
     void on_pending_events(std::function<void()> handler) { pending_events_ = std::move(handler); }
+    // Runs last in follow_selection, once the board shows the selected move.
+    void on_followed(std::function<void()> handler) { followed_ = std::move(handler); }
     void set_sound_effects(bool on) { sound_effects_ = on; }
 
     void follow_selection();
@@ -56,6 +58,7 @@ private:
     BoardView& view_;
     std::function<void(MoveSound)> sound_;
     std::function<void()> pending_events_;
+    std::function<void()> followed_;
     std::function<void()> demo_changed_;
     bool sound_effects_ = true;
     bool demo_running_ = false;

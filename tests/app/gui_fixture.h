@@ -65,12 +65,14 @@ public:
         pgn_suggested = suggested_name;
         return pgn_answer;
     }
+    QString program_to_open(QWidget*) override { return program_answer; }
     QString open_answer;  // empty: the user cancels
     QString save_answer;
     std::optional<int> game_answer;  // nullopt: the user cancels
     std::vector<GameSummary> games_offered;
     QString pgn_answer;
     QString pgn_suggested;
+    QString program_answer;
     int open_asked = 0;
     int save_asked = 0;
     std::vector<QString> opened_externally;

@@ -40,10 +40,19 @@ const Place kPlaces[] = {
     {u"标签5", {18, 126, 144, 20}, u"制作动画时每帧图间隔："},
     {u"编辑框_帧延时", {168, 125, 30, 18}, nullptr},
     {u"标签6", {226, 126, 24, 20}, u"秒"},
-    {u"标签11", {16, 151, 60, 18}, u"显示大小："},
-    {u"组合框_显示大小", {78, 150, 56, 18}, nullptr},
-    {u"图形按钮_确定", {183, 150, 32, 18}, nullptr},
-    {u"图形按钮_取消", {226, 150, 32, 18}, nullptr},
+    {u"标签12", {16, 157, 64, 18}, u"分析引擎："},
+    {u"编辑框_分析引擎", {78, 156, 160, 18}, nullptr},
+    {u"按钮_选择引擎", {242, 156, 20, 18}, nullptr},
+    {u"标签13", {16, 181, 144, 20}, u"分析时每步思考："},
+    {u"编辑框_分析用时", {168, 180, 30, 18}, nullptr},
+    {u"标签14", {226, 181, 24, 20}, u"秒"},
+    {u"标签15", {16, 205, 144, 20}, u"分析时使用线程："},
+    {u"组合框_引擎线程", {168, 204, 30, 18}, nullptr},
+    {u"标签16", {226, 205, 24, 20}, u"个"},
+    {u"标签11", {16, 231, 60, 18}, u"显示大小："},
+    {u"组合框_显示大小", {78, 230, 56, 18}, nullptr},
+    {u"图形按钮_确定", {183, 230, 32, 18}, nullptr},
+    {u"图形按钮_取消", {226, 230, 32, 18}, nullptr},
 };
 
 class SettingsDialogTest : public GuiTest {
@@ -80,12 +89,13 @@ protected:
 
 TEST_F(SettingsDialogTest, IsAFramelessDialogWithEveryControlInPlaceShowingTheSettings) {
     std::ofstream(settings_path(), std::ios::binary) << G("[设置]\r\n使用音效=假\r\n使用背乐=真\r\n演示延时=1450\r\n"
-                                                          "帧延时=30\r\n动画作者=某人\r\n");
+                                                          "帧延时=30\r\n动画作者=某人\r\n分析引擎=/opt/象棋/engine\r\n"
+                                                          "分析用时=2500\r\n引擎线程=3\r\n");
     start();
     open_through_button("game.pgn", kShortPgn);
     in_dialog(
         [](QWidget* dialog) {
-            EXPECT_EQ(dialog->size(), QSize(275, 174));
+            EXPECT_EQ(dialog->size(), QSize(275, 256));
             EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
             EXPECT_TRUE(dialog->isModal());
             for (const Place& p : kPlaces) {
@@ -103,6 +113,9 @@ TEST_F(SettingsDialogTest, IsAFramelessDialogWithEveryControlInPlaceShowingTheSe
             EXPECT_EQ(box(dialog, u"编辑框_帧延时")->text(), "0.3");
             EXPECT_EQ(box(dialog, u"编辑框_动画作者")->text(), QStringLiteral("某人"));
             EXPECT_EQ(box(dialog, u"编辑框_动画标题")->text(), QStringLiteral("测试对局"));
+            EXPECT_EQ(box(dialog, u"编辑框_分析引擎")->text(), QStringLiteral("/opt/象棋/engine"));
+            EXPECT_EQ(box(dialog, u"编辑框_分析用时")->text(), "2.5");
+            EXPECT_EQ(in<QComboBox>(dialog, u"组合框_引擎线程")->currentText(), "3");
         },
         u"图形按钮_取消");
     EXPECT_EQ(message_count(), 0);
@@ -289,8 +302,9 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
         box(dialog, u"编辑框_动画作者")->setText(QStringLiteral("某人"));
         box(dialog, u"编辑框_动画标题")->setText(QStringLiteral("新标题"));
     });
-    EXPECT_EQ(test::read_file(settings_path()), G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n"
-                                                  "动画作者=某人\r\n显示大小=100\r\n棋盘翻转=假\r\n"));
+    EXPECT_EQ(test::read_file(settings_path()),
+              G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n显示大小=100\r\n"
+                "棋盘翻转=假\r\n分析引擎=" + default_engine_program() + "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n"));
     const Settings& s = app->settings();
     EXPECT_FALSE(s.sound_effects);
     EXPECT_TRUE(s.start_at_selected_move);
@@ -311,6 +325,37 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
     // An empty author empties the author line.
     in_dialog([](QWidget* dialog) { box(dialog, u"编辑框_动画作者")->clear(); });
     EXPECT_EQ(app->animation_job().author_line, "");
+    EXPECT_EQ(message_count(), 0);
+}
+
+TEST_F(SettingsDialogTest, TheEngineItsTimeAndItsThreadsAreChosenWithinBounds) {
+    start();
+    dialogs.program_answer = QStringLiteral("/usr/local/bin/象棋引擎");
+    in_dialog([](QWidget* dialog) {
+        press(dialog, u"按钮_选择引擎");
+        EXPECT_EQ(box(dialog, u"编辑框_分析引擎")->text(), QStringLiteral("/usr/local/bin/象棋引擎"));
+        QLineEdit* time = box(dialog, u"编辑框_分析用时");
+        time->setText("0.1");
+        spin(dialog, u"编辑框_分析用时", -1);  // the shortest time stays
+        EXPECT_EQ(time->text(), "0.1");
+        spin(dialog, u"编辑框_分析用时", +1);
+        EXPECT_EQ(time->text(), "0.2");
+        // One thread for each processor is offered.
+        auto* threads = in<QComboBox>(dialog, u"组合框_引擎线程");
+        EXPECT_EQ(threads->count(), offered_engine_threads());
+        threads->setCurrentIndex(threads->count() - 1);
+    });
+    EXPECT_EQ(app->settings().engine_program, G("/usr/local/bin/象棋引擎"));
+    EXPECT_EQ(app->settings().analysis_time, 200);
+    EXPECT_EQ(app->settings().engine_threads, offered_engine_threads());
+
+    // A blank program is none; a time beyond the range is brought into it.
+    in_dialog([](QWidget* dialog) {
+        box(dialog, u"编辑框_分析引擎")->setText("   ");
+        box(dialog, u"编辑框_分析用时")->setText("900000");
+    });
+    EXPECT_EQ(app->settings().engine_program, "");
+    EXPECT_EQ(app->settings().analysis_time, kAnalysisTimeRange.highest);
     EXPECT_EQ(message_count(), 0);
 }
 

@@ -78,7 +78,9 @@ TEST(Settings, AUtf8FileIsReadAndWrittenBackInUtf8) {
         s.frame_delay = 30;
         ASSERT_TRUE(save_settings(s, path));
         EXPECT_EQ(test::read_file(path), mark + "[设置]\r\n使用音效=假\r\n演示延时=1500\r\n动画作者=许银川\r\n"
-                                                "使用背乐=假\r\n帧延时=30\r\n显示大小=100\r\n棋盘翻转=假\r\n; 注释\r\n");
+                                                "使用背乐=假\r\n帧延时=30\r\n显示大小=100\r\n棋盘翻转=假\r\n分析引擎=" +
+                                                default_engine_program() +
+                                                "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n; 注释\r\n");
     }
 }
 
@@ -101,6 +103,32 @@ TEST(SaveSettings, AFileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(LoadSettings, AnalysisValuesWithinTheirBounds) {
+    const auto none = from_text("[设置]\r\n");
+    EXPECT_EQ(none.engine_program, default_engine_program());
+    EXPECT_EQ(none.analysis_time, 1000);
+    EXPECT_EQ(none.engine_threads, 1);
+    EXPECT_FALSE(none.analysis_shown);
+
+    const auto set = from_text("[设置]\r\n分析引擎=/opt/引擎/pikafish\r\n分析用时=2500\r\n引擎线程=4\r\n显示分析=真\r\n");
+    EXPECT_EQ(set.engine_program, G("/opt/引擎/pikafish"));
+    EXPECT_EQ(set.analysis_time, 2500);
+    EXPECT_EQ(set.engine_threads, 4);
+    EXPECT_TRUE(set.analysis_shown);
+
+    // An empty program means no engine; numbers beyond their range give the defaults.
+    const auto odd = from_text("[设置]\r\n分析引擎=\r\n分析用时=5\r\n引擎线程=-3\r\n显示分析=abc\r\n");
+    EXPECT_EQ(odd.engine_program, "");
+    EXPECT_EQ(odd.analysis_time, 1000);
+    EXPECT_EQ(odd.engine_threads, 1);
+    EXPECT_FALSE(odd.analysis_shown);
+    const auto ends = from_text("[设置]\r\n分析用时=600000\r\n引擎线程=256\r\n");
+    EXPECT_EQ(ends.analysis_time, kAnalysisTimeRange.highest);
+    EXPECT_EQ(ends.engine_threads, kMostEngineThreads);
+    EXPECT_EQ(from_text("[设置]\r\n分析用时=600001\r\n").analysis_time, 1000);
+}
+}
+
 TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     test::TempDir dir;
     const auto path = dir.path() / "sub" / "rcanim.ini";  // the folder is created
@@ -111,9 +139,14 @@ TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     s.author = G("象棋迷");
     s.start_at_selected_move = true;  // never stored
     s.display_size = 150;
+    s.engine_program = "fairy-stockfish";
+    s.analysis_time = 300;
+    s.engine_threads = 2;
+    s.analysis_shown = true;
     ASSERT_TRUE(save_settings(s, path));
-    EXPECT_EQ(test::read_file(path), G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n"
-                                       "动画作者=象棋迷\r\n显示大小=150\r\n棋盘翻转=假\r\n"));
+    EXPECT_EQ(test::read_file(path),
+              G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n显示大小=150\r\n"
+                "棋盘翻转=假\r\n分析引擎=fairy-stockfish\r\n分析用时=300\r\n引擎线程=2\r\n显示分析=真\r\n"));
 
     const auto back = load_settings(path);
     EXPECT_EQ(back.sound_effects, s.sound_effects);
@@ -122,6 +155,10 @@ TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     EXPECT_EQ(back.frame_delay, s.frame_delay);
     EXPECT_EQ(back.author, s.author);
     EXPECT_EQ(back.display_size, 150);
+    EXPECT_EQ(back.engine_program, s.engine_program);
+    EXPECT_EQ(back.analysis_time, s.analysis_time);
+    EXPECT_EQ(back.engine_threads, s.engine_threads);
+    EXPECT_EQ(back.analysis_shown, s.analysis_shown);
     EXPECT_FALSE(back.board_turned);
     s.board_turned = true;
     ASSERT_TRUE(save_settings(s, path));
@@ -141,7 +178,7 @@ TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
     ASSERT_TRUE(save_settings(s, path));
     EXPECT_EQ(test::U(test::read_file(path)),
               head + "[设置]\r\n使用音效=真\r\nColour=Red\r\n演示延时=1000\r\n使用背乐=假\r\n帧延时=55\r\n动画作者=\r\n" +
-                  "显示大小=100\r\n棋盘翻转=假\r\n" + tail);
+                  "显示大小=100\r\n棋盘翻转=假\r\n分析引擎=\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n" + tail);
     EXPECT_EQ(load_settings(path).frame_delay, 55);
 }
 

@@ -60,7 +60,8 @@ const std::vector<ButtonPictures>& buttons() {
 const std::vector<SizedPicture>& window_pictures() {
     static const std::vector<SizedPicture> all = {
         {"main_background", a::main_background_png, 410, 365},
-        {"settings_background", a::settings_background_png, 275, 174},
+        {"main_background_analysis", a::main_background_analysis_png, 410, 430},
+        {"settings_background", a::settings_background_png, 275, 256},
         {"maker_background", a::maker_background_png, 222, 61},
         {"progress_empty", a::progress_empty_png, 200, 14},
         {"progress_fill", a::progress_fill_png, 200, 14},
@@ -160,7 +161,21 @@ TEST(SkinPictures, LightTextReadsOnTheTitleStripsAndTheSettingsPanel) {
     ASSERT_EQ(settings.width, 275);
     EXPECT_GE(worst_contrast(settings, 4, 5, 40, 14, kTitleText), 4.5);
     // The label rows of the settings table, left of the edit boxes.
-    for (const int top : {30, 52, 72, 102, 126}) EXPECT_GE(worst_contrast(settings, 16, top, 60, 16, kLabelText), 4.5);
+    for (const int top : {30, 52, 72, 102, 126, 157, 181, 205})
+        EXPECT_GE(worst_contrast(settings, 16, top, 60, 16, kLabelText), 4.5);
+}
+
+TEST(SkinPictures, TheAnalysisStripGrowsTheSameWindow) {
+    const Image main = embedded_picture(assets::main_background_png);
+    const Image tall = embedded_picture(assets::main_background_analysis_png);
+    ASSERT_EQ(tall.width, main.width);
+    // Above the lower corner guards the two pictures are one.
+    for (int y = 0; y < 340; ++y)
+        for (int x = 0; x < main.width; ++x) ASSERT_EQ(tall.at(x, y), main.at(x, y)) << x << "," << y;
+    // The strip's score, depth and line read in light text on its wood (strip at 11,361).
+    EXPECT_GE(worst_contrast(tall, 17, 366, 60, 16, kTitleText), 4.5);
+    EXPECT_GE(worst_contrast(tall, 295, 366, 60, 16, kTitleText), 4.5);
+    EXPECT_GE(worst_contrast(tall, 17, 387, 370, 28, kTitleText), 4.5);
 }
 
 TEST(SkinPictures, BoardAndListPlacesAreFramedInDarkWood) {

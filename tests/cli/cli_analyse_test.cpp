@@ -2,7 +2,6 @@
 // scores the test chooses, and against the real fairy-stockfish on the public corpus,
 // where every best move it reports is checked with the rules of the board core.
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "board/fen.h"
 #include "board/rules.h"
 #include "cli_fixture.h"
+#include "support/processes.h"
 
 namespace kelvara::test {
 namespace {
@@ -47,10 +47,7 @@ bool reachable(const FenPosition& p) {
 class CliAnalyseTest : public CliTest {
 protected:
     std::string fake_engine(const std::string& arguments) {
-        const auto path = dir().path() / "engine.sh";
-        std::ofstream(path) << "#!/bin/sh\nexec '" << KELVARA_FAKE_ENGINE << "' " << arguments << "\n";
-        ::chmod(path.c_str(), 0755);
-        return path.string();
+        return write_launcher(dir().path() / "engine.sh", KELVARA_FAKE_ENGINE, arguments);
     }
 
     Json analyse_json(const std::vector<std::string>& args) {

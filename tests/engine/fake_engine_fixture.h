@@ -11,14 +11,10 @@
 #include <vector>
 
 #include "engine/engine_client.h"
+#include "support/processes.h"
 #include "support/test_support.h"
 
 namespace kelvara::test {
-
-// Whether the process is gone: no such process, or only a zombie nobody reaps yet.
-bool process_gone(pid_t pid);
-// Waits up to a few seconds for process_gone.
-bool process_ends(pid_t pid);
 
 class FakeEngineTest : public ::testing::Test {
 protected:

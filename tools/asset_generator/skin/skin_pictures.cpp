@@ -11,6 +11,7 @@ namespace kelvara::generator::skin {
 SkinPictures draw_skin_pictures(const Font& font, int scale) {
     SkinPictures out;
     out.push_back({"main_background.png", draw_main_background(scale)});
+    out.push_back({"main_background_analysis.png", draw_main_background(scale, true)});
     out.push_back({"settings_background.png", draw_settings_background(scale)});
     for (SkinPicture& p : draw_button_pictures(font, scale)) out.push_back(std::move(p));
     for (SkinPicture& p : draw_maker_pictures(font, scale)) out.push_back(std::move(p));

@@ -24,13 +24,18 @@ constexpr int kTraySeparator = kButtonTray.top;
 
 }  // namespace main_window_parts
 
-Image draw_main_background(int scale) {
+Image draw_main_background(int scale, bool with_analysis) {
     using namespace main_window_parts;
-    Surface image(kWidth, kHeight, scale);
-    fill_fret_ground(image, Box{0, 0, kWidth, kHeight});
+    const int height = with_analysis ? kHeightWithAnalysis : kHeight;
+    Surface image(kWidth, height, scale);
+    fill_fret_ground(image, Box{0, 0, kWidth, height});
     draw_title_strip(image, kTitleStrip);
     draw_wood_panel(image, kBoardPanel, kBoard);
     draw_wood_panel(image, kListPanel, kMoveList);
+    if (with_analysis) {
+        draw_wood_panel(image, kAnalysisStrip);
+        draw_well(image, kScoreBar);
+    }
     draw_window_frame(image, true);
     fill_rect(image, kListPanel.left + 2, kTraySeparator - 1, kListPanel.right() - 2, kTraySeparator - 1, kWoodDeep);
     fill_rect(image, kListPanel.left + 2, kTraySeparator, kListPanel.right() - 2, kTraySeparator, kGoldDark);
@@ -47,8 +52,10 @@ Image draw_settings_background(int scale) {
     draw_wood_panel(image, panel);
     for (const Box& edit : kEditBoxes) draw_well(image, edit);
     draw_well(image, kDisplaySizeBox);
-    fill_rect(image, kSeparator.left, kSeparatorTop, kSeparator.right(), kSeparatorTop, kWoodDeep);
-    fill_rect(image, kSeparator.left, kSeparatorTop + 1, kSeparator.right(), kSeparatorTop + 1, kGoldDark);
+    for (const int top : {kSeparatorTop, kEngineSeparatorTop}) {
+        fill_rect(image, kSeparator.left, top, kSeparator.right(), top, kWoodDeep);
+        fill_rect(image, kSeparator.left, top + 1, kSeparator.right(), top + 1, kGoldDark);
+    }
     // The brass guards go over the panel's lower corners.
     draw_window_frame(image, false);
     return std::move(image.image);

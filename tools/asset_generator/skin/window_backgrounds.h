@@ -7,11 +7,12 @@
 namespace kelvara::generator::skin {
 
 // 410 × 365, opaque: olive ground, a title strip, dark wood behind the board and behind
-// the move list with the button tray under it.
-Image draw_main_background(int scale = 1);
+// the move list with the button tray under it. With the analysis strip, 410 × 430: the
+// same with a wood panel for the strip below both.
+Image draw_main_background(int scale = 1, bool with_analysis = false);
 
-// 275 × 174, opaque: a title strip, a wood panel for the settings with wells for the
-// edit boxes and an engraved line between the two groups.
+// 275 × 256, opaque: a title strip, a wood panel for the settings with wells for the
+// edit boxes and engraved lines between the three groups.
 Image draw_settings_background(int scale = 1);
 
 }  // namespace kelvara::generator::skin

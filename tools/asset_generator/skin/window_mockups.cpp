@@ -68,7 +68,12 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
                             {U"秒", 226, 106},
                             {U"制作动画时每帧图间隔：", 18, 130},
                             {U"秒", 226, 130},
-                            {U"显示大小：", 16, 154}};
+                            {U"分析引擎：", 16, 160},
+                            {U"分析时每步思考：", 16, 184},
+                            {U"秒", 226, 184},
+                            {U"分析时使用线程：", 16, 208},
+                            {U"个", 226, 208},
+                            {U"显示大小：", 16, 234}};
     for (const Label& l : labels) text(image.image, font, l.text, l.left, l.top, kLabelText);
     // Check boxes as a plain style draws them: a cream square, two of them ticked.
     const int boxes[][2] = {{16, 28}, {166, 28}, {16, 50}};
@@ -78,7 +83,9 @@ Image settings_mockup(const SkinPictures& skin, const Font& font) {
         outline(image, Box{x, y, 13, 13}, kGoldDark);
         if (i != 2) fill_rect(image, x + 3, y + 3, x + 9, y + 9, kLacquer);
     }
-    const std::u32string_view contents[] = {U"Kelvara", U"全国象棋个人赛", U"1.0", U"1.0"};
+    const std::u32string_view contents[] = {U"Kelvara", U"全国象棋个人赛", U"1.0", U"1.0",
+                                            U"fairy-stockfish", U"…", U"1.0", U"1"};
+    static_assert(std::size(contents) == std::size(kEditBoxes));
     for (std::size_t i = 0; i < std::size(kEditBoxes); ++i) {
         const Box& e = kEditBoxes[i];
         fill_rect(image, e.left, e.top, e.right(), e.bottom(), kEditFill);
