@@ -119,7 +119,7 @@ SearchPosition AnalysisController::position_shown() const {
 void AnalysisController::follow() {
     if (!open_ || analysing_game() || !driver_.running()) return;
     if (app_.record_path().empty()) {
-        strip_.show_status(QStringLiteral("引擎：%1。打开棋谱即可分析。").arg(driver_.engine_name()));
+        strip_.show_status(QStringLiteral("打开棋谱后即可分析。"));
         return;
     }
     searched_ = position_shown();

@@ -68,11 +68,10 @@ TEST_F(EngineClientTest, SpeaksUciWithTheVariantToAnEngineOfManyVariants) {
     for (const SearchUpdate& u : updates_) EXPECT_NE(u.evaluation, (Evaluation{999, std::nullopt}));
 
     // Once an answer has shown the counting of ranks, positions go as the start and moves.
-    updates_.clear();
     const SearchPosition after = start_after({kCentralCannon});
-    client.search(after, {.depth = 2});
-    ASSERT_TRUE(pump_until_answered(client));
-    EXPECT_EQ(final_update()->best, first_legal(after));
+    const SearchUpdate* second = ask(client, after, {.depth = 2});
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->best, first_legal(after));
 
     const auto lines = logged();
     EXPECT_TRUE(contains(lines, "setoption name UCI_Variant value xiangqi"));
@@ -125,8 +124,7 @@ TEST_F(EngineClientTest, ScoresAreTurnedToRedsSide) {
     attach(client);
     ASSERT_TRUE(client.start());
     // The first answer shows how the engine counts ranks; then moves go with the positions.
-    client.search(start_after({}), {.depth = 1});
-    ASSERT_TRUE(pump_until_answered(client));
+    ASSERT_TRUE(ask(client, start_after({}), {.depth = 1}));
     std::vector<Move> moves;
     Position board = kStandardLayout;
     Side side = Side::Red;
@@ -136,10 +134,9 @@ TEST_F(EngineClientTest, ScoresAreTurnedToRedsSide) {
         make_move(board, m);
         side = opponent(side);
         moves.push_back(m);
-        updates_.clear();
-        client.search(start_after(moves), {.depth = 1});
-        ASSERT_TRUE(pump_until_answered(client));
-        EXPECT_EQ(final_update()->evaluation, e) << moves.size() << " moves";
+        const SearchUpdate* answer = ask(client, start_after(moves), {.depth = 1});
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(answer->evaluation, e) << moves.size() << " moves";
     }
 }
 
@@ -181,21 +178,17 @@ TEST_F(EngineClientTest, TheCountingOfRanksIsFoundFromTheAnswers) {
     EXPECT_EQ(final_update()->pv.size(), 2u);
     EXPECT_TRUE(contains(logged(), "position fen " + fen_text(position.board(), Side::Black)));
 
-    updates_.clear();
-    client.search(position, {.depth = 2});
-    ASSERT_TRUE(pump_until_answered(client));
+    ASSERT_TRUE(ask(client, position, {.depth = 2}));
     EXPECT_EQ(final_update()->best, first_legal(position));
     EXPECT_TRUE(contains(logged(), "position fen " + kStartFen + " moves h3e3"));
 
     // Told the counting, the client sends the moves from the first search on.
-    updates_.clear();
     EngineSettings told = quick(fake("--rank-base 1 --log " + log_path() + ".told"));
     told.rank_base = 1;
     EngineClient second(told);
     attach(second);
     ASSERT_TRUE(second.start());
-    second.search(position, {.depth = 2});
-    ASSERT_TRUE(pump_until_answered(second));
+    ASSERT_TRUE(ask(second, position, {.depth = 2}));
     EXPECT_EQ(final_update()->best, first_legal(position));
     std::ifstream log(log_path() + ".told");
     std::vector<std::string> lines;
@@ -250,9 +243,7 @@ TEST_F(EngineClientTest, FinishedAndImpossiblePositionsAreAnsweredWithoutTheEngi
     EXPECT_FALSE(final_update()->best);
 
     // No black general: nothing to judge, and nothing for an engine that may not cope.
-    updates_.clear();
-    client.search({parse_fen_board("9/9/9/9/9/9/9/9/9/4K4"), Side::Black, {}}, {.depth = 3});
-    ASSERT_TRUE(pump_until_answered(client));
+    ASSERT_TRUE(ask(client, {parse_fen_board("9/9/9/9/9/9/9/9/9/4K4"), Side::Black, {}}, {.depth = 3}));
     EXPECT_FALSE(final_update()->evaluation);
     EXPECT_EQ(count_of(logged(), "go"), 0);
     EXPECT_TRUE(failures_.empty());

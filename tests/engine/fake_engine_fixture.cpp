@@ -49,6 +49,13 @@ bool FakeEngineTest::pump_until_answered(EngineClient& client) {
     return pump_until(client, [this] { return final_update() || !failures_.empty(); });
 }
 
+const SearchUpdate* FakeEngineTest::ask(EngineClient& client, const SearchPosition& position, SearchLimit limit) {
+    updates_.clear();
+    client.search(position, limit);
+    pump_until_answered(client);
+    return final_update();
+}
+
 const SearchUpdate* FakeEngineTest::final_update() const {
     for (const SearchUpdate& u : updates_)
         if (u.final) return &u;

@@ -35,6 +35,9 @@ protected:
                     std::chrono::milliseconds limit = std::chrono::seconds(10));
     // Pumps until a final update or a failure.
     bool pump_until_answered(EngineClient& client);
+    // Forgets the updates so far, asks about the position and pumps until the answer;
+    // the final update, or nullptr when none came.
+    const SearchUpdate* ask(EngineClient& client, const SearchPosition& position, SearchLimit limit);
     const SearchUpdate* final_update() const;
 
     std::vector<SearchUpdate> updates_;
