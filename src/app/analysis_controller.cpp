@@ -44,16 +44,6 @@ std::vector<std::string> marks_of(const std::vector<AnalysedPosition>& positions
 
 }  // namespace
 
-QString score_text(const Evaluation& evaluation, Side side_to_move) {
-    if (evaluation.mate) {
-        const int mate = *evaluation.mate;
-        if (mate == 0) return side_to_move == Side::Black ? QStringLiteral("红胜") : QStringLiteral("黑胜");
-        return mate > 0 ? QStringLiteral("红方%1步杀").arg(mate) : QStringLiteral("黑方%1步杀").arg(-mate);
-    }
-    const int cp = evaluation.centipawns.value_or(0);
-    return cp > 0 ? QStringLiteral("+%1").arg(cp) : QString::number(cp);
-}
-
 double red_share(const Evaluation& evaluation, Side side_to_move) {
     if (evaluation.mate) return red_value(evaluation, side_to_move) > 0 ? 1.0 : 0.0;
     return 0.5 + std::atan(evaluation.centipawns.value_or(0) / kBarScale) / std::numbers::pi;
@@ -159,8 +149,8 @@ void AnalysisController::show_update(const SearchUpdate& update) {
     QString line;
     for (const std::string& move : chinese_line(searched_.board(), side, update.pv, kLineMoves))
         line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + from_gbk(move);
-    strip_.show_evaluation(score_text(*update.evaluation, side), red_share(*update.evaluation, side), update.depth,
-                           line);
+    strip_.show_evaluation(from_gbk(evaluation_text(*update.evaluation, side)), red_share(*update.evaluation, side),
+                           update.depth, line);
 }
 
 void AnalysisController::analyse_game() {

@@ -77,8 +77,6 @@ private:
     std::function<void(bool)> open_changed_;
 };
 
-// The evaluation as the strip writes it: "+35" from red's side, "红方5步杀", "黑胜".
-QString score_text(const Evaluation& evaluation, Side side_to_move);
 // Red's share of the evaluation bar: one half for an even position, all of it when red
 // mates.
 double red_share(const Evaluation& evaluation, Side side_to_move);

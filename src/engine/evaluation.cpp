@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/gbk_literal.h"
+
 namespace kelvara {
 
 namespace {
@@ -21,6 +23,16 @@ Evaluation red_side_evaluation(EngineScore score, Side side_to_move) {
     else
         e.centipawns = towards_red(score.value, side_to_move);
     return e;
+}
+
+std::string evaluation_text(const Evaluation& evaluation, Side side_to_move) {
+    if (evaluation.mate) {
+        const int mate = *evaluation.mate;
+        if (mate == 0) return std::string(side_to_move == Side::Black ? "红胜"_gbk : "黑胜"_gbk);
+        return std::string(mate > 0 ? "红方"_gbk : "黑方"_gbk) + std::to_string(std::abs(mate)) + std::string("步杀"_gbk);
+    }
+    const int cp = evaluation.centipawns.value_or(0);
+    return (cp > 0 ? "+" : "") + std::to_string(cp);
 }
 
 int red_value(const Evaluation& evaluation, Side side_to_move) {

@@ -3,6 +3,7 @@
 // move earns when it gives away much of its side's standing.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "board/piece.h"
@@ -19,6 +20,10 @@ struct Evaluation {
 };
 
 Evaluation red_side_evaluation(EngineScore score, Side side_to_move);
+
+// The evaluation as players read it, in GBK: "+35" from red's side, "红方5步杀" (red mates
+// in five), "黑方3步杀", and "红胜" or "黑胜" once the side to move is mated.
+std::string evaluation_text(const Evaluation& evaluation, Side side_to_move);
 
 // One number from red's side for comparing evaluations: any mate outweighs any material
 // and a quicker mate outweighs a slower one.

@@ -6,6 +6,7 @@
 #include "board/layouts.h"
 #include "engine/engine_move.h"
 #include "engine/evaluation.h"
+#include "support/test_support.h"
 
 namespace kelvara {
 namespace {
@@ -84,6 +85,13 @@ TEST(Evaluation, MarksFollowTheDropFromTheMoversSide) {
     // Delivering mate: the mated side to move is black.
     EXPECT_EQ(mark_for_move({std::nullopt, 1}, Side::Red, {std::nullopt, 0}), MoveMark::None);
     EXPECT_EQ(mark_text(MoveMark::Dubious), "?");
+    EXPECT_EQ(evaluation_text(cp(35), Side::Black), "+35");
+    EXPECT_EQ(evaluation_text(cp(-120), Side::Red), "-120");
+    EXPECT_EQ(evaluation_text(cp(0), Side::Red), "0");
+    EXPECT_EQ(evaluation_text({std::nullopt, 5}, Side::Black), test::G("红方5步杀"));
+    EXPECT_EQ(evaluation_text({std::nullopt, -3}, Side::Red), test::G("黑方3步杀"));
+    EXPECT_EQ(evaluation_text({std::nullopt, 0}, Side::Black), test::G("红胜"));
+    EXPECT_EQ(evaluation_text({std::nullopt, 0}, Side::Red), test::G("黑胜"));
     EXPECT_EQ(mark_text(MoveMark::Blunder), "??");
     EXPECT_EQ(mark_text(MoveMark::None), "");
 }

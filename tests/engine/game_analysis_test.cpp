@@ -4,6 +4,7 @@
 #include "board/layouts.h"
 #include "board/rules.h"
 #include "engine/game_analysis.h"
+#include "engine/game_annotation.h"
 #include "fake_engine_fixture.h"
 
 namespace kelvara {
@@ -48,6 +49,28 @@ TEST(GameAnalysisMarks, PositionsFollowTheGame) {
     EXPECT_TRUE(positions[0].moves.empty());
     EXPECT_EQ(positions[3].moves, moves);
     EXPECT_EQ(positions[3].side_to_move(), Side::Black);
+}
+
+TEST(GameAnnotation, CommentsGiveTheEvaluationAndForAMistakeTheBetterMove) {
+    // 马二进三 (a mistake, says the analysis), 马8进7, and a move the engine never judged.
+    GameRecord game;
+    game.moves = {move_record(kStandardLayout, {{0, 1}, {2, 2}}), MoveRecord{}, MoveRecord{}};
+    game.notes_for(0).comment = test::G("开局");
+    std::vector<AnalysedPosition> positions(4);
+    for (int i = 0; i < 4; ++i) {
+        positions[i].ply = i;
+        positions[i].side_to_move = i % 2 == 0 ? Side::Red : Side::Black;
+        positions[i].position = {kStandardLayout, Side::Red, {}};
+    }
+    positions[0].evaluation = Evaluation{20, std::nullopt};
+    positions[0].best = Move{{2, 1}, {2, 4}};  // 炮二平五
+    positions[1].evaluation = Evaluation{-150, std::nullopt};
+    positions[1].mark = MoveMark::Dubious;
+    positions[2].evaluation = Evaluation{std::nullopt, -3};
+    annotate(game, positions);
+    EXPECT_EQ(test::U(game.notes_of(0).comment), "开局 ? -150，较好的是炮二平五（+20）");
+    EXPECT_EQ(test::U(game.notes_of(1).comment), "黑方3步杀");
+    EXPECT_EQ(game.notes_of(2).comment, "");
 }
 
 using GameAnalysisTest = FakeEngineTest;
