@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, timgm6mb-soundfont")
+# The engine that analysis uses unless the user names another.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fairy-stockfish")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
 include(CPack)

@@ -64,7 +64,7 @@ TEST(ScaledAssets, EveryPictureHasItsTwoAndThreeTimesLargerFellows) {
             }
         }
     }
-    EXPECT_EQ(pictures, 76);
+    EXPECT_EQ(pictures, 77);
     EXPECT_TRUE(assets::find("board@4x.png").empty());
 }
 
