@@ -7,22 +7,19 @@
 
 #include "board/fen.h"
 #include "cli/commands.h"
+#include "cli/engine_run.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_record.h"
 #include "engine/engine_move.h"
-#include "engine/game_analysis.h"
 #include "notation/line_notation.h"
 #include "platform/encoding.h"
-#include "record/played_moves.h"
 
 namespace kelvara::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: kelvara-cli analyse [--game N] [--depth D | --movetime MS] [--engine PATH] [--threads T] [--json] FILE\n";
-constexpr int kDefaultDepth = 10;
-constexpr const char* kDefaultEngine = "fairy-stockfish";
+const std::string kUsage =
+    std::string("usage: kelvara-cli analyse [--game N] ") + kEngineOptionsUsage + " [--json] FILE\n";
 
 std::string utf8_line(const AnalysedPosition& p) {
     std::string text;
@@ -48,9 +45,9 @@ std::string evaluation_text(const AnalysedPosition& p) {
     return (cp > 0 ? "+" : "") + std::to_string(cp);
 }
 
-void print_text(const GameAnalysis& analysis, const MoveList& list, const std::string& engine) {
-    std::cout << "engine: " << engine << '\n';
-    for (const AnalysedPosition& p : analysis.positions()) {
+void print_text(const AnalysedGame& analysis, const MoveList& list) {
+    std::cout << "engine: " << analysis.engine << '\n';
+    for (const AnalysedPosition& p : analysis.positions) {
         const std::string move =
             p.ply == 0 ? "start" : gbk_to_utf8(list.rows()[static_cast<std::size_t>(p.ply - 1)].text);
         const std::string mark(mark_text(p.mark));
@@ -63,10 +60,10 @@ void print_text(const GameAnalysis& analysis, const MoveList& list, const std::s
 
 std::string json_number(std::optional<int> n) { return n ? std::to_string(*n) : "null"; }
 
-void print_json(const GameAnalysis& analysis, const std::string& engine) {
-    std::cout << "{\"engine\": " << json_string(engine) << ", \"positions\": [";
+void print_json(const AnalysedGame& analysis) {
+    std::cout << "{\"engine\": " << json_string(analysis.engine) << ", \"positions\": [";
     bool first = true;
-    for (const AnalysedPosition& p : analysis.positions()) {
+    for (const AnalysedPosition& p : analysis.positions) {
         const Evaluation e = p.evaluation.value_or(Evaluation{});
         const auto best = best_text(p);
         std::cout << (first ? "" : ", ") << "{\"ply\": " << p.ply << ", \"fen\": "
@@ -86,11 +83,8 @@ void print_json(const GameAnalysis& analysis, const std::string& engine) {
 
 int analyse_command(Args& args) {
     const auto game = args.integer("--game", 1, 1 << 20);
-    const auto depth = args.integer("--depth", 1, 99);
-    const auto movetime = args.integer("--movetime", 1, 24 * 3600 * 1000);
-    const auto threads = args.integer("--threads", 1, 1024);
-    if (args.error.empty() && depth && movetime) args.error = "give --depth or --movetime, not both";
-    if (args.files.size() != 1 || !args.error.empty()) {
+    const auto run = engine_options(args);
+    if (args.files.size() != 1 || !run) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kUsage;
         return 2;
     }
@@ -98,35 +92,12 @@ int analyse_command(Args& args) {
     GameRecord record;
     MoveList list;
     if (!load_record(file, record, list, 0, std::cerr, game.value_or(1) - 1)) return 1;
-
-    EngineSettings settings;
-    settings.program = args.value("--engine").value_or(kDefaultEngine);
-    settings.threads = threads.value_or(1);
-    EngineClient client(settings);
-    SearchLimit limit;
-    if (movetime)
-        limit.movetime_ms = *movetime;
-    else
-        limit.depth = depth.value_or(kDefaultDepth);
-    GameAnalysis analysis(client, game_positions(start_position(record), first_mover(record), played_moves(record)),
-                          limit);
-
-    std::optional<EngineFailure> failure;
-    client.on_update([&analysis](const SearchUpdate& update) { analysis.take(update); });
-    client.on_failure([&failure](const EngineFailure& f) { failure = f; });
-    if (client.start()) {
-        analysis.start();
-        while (!analysis.done() && !failure) client.pump(std::chrono::seconds(1));
-    }
-    if (failure) {
-        std::cerr << "kelvara-cli: " << file << ": " << describe(*failure) << '\n';
-        return 1;
-    }
-    const std::string engine = client.name().empty() ? settings.program : client.name();
+    const auto analysed = analyse_game(record, *run, file);
+    if (!analysed) return 1;
     if (args.has("--json"))
-        print_json(analysis, engine);
+        print_json(*analysed);
     else
-        print_text(analysis, list, engine);
+        print_text(*analysed, list);
     return 0;
 }
 
