@@ -72,6 +72,7 @@ bool EngineClient::busy() const { return (running_ && !running_->dropped) || wai
 
 std::uint64_t EngineClient::search(const SearchPosition& position, SearchLimit limit) {
     Request request{next_id_++, position, limit};
+    const std::uint64_t id = request.id;
     immediate_.reset();
     waiting_.reset();
     const Position board = position.board();
@@ -83,9 +84,8 @@ std::uint64_t EngineClient::search(const SearchPosition& position, SearchLimit l
             running_->dropped = true;
             send_stop();
         }
-        return immediate_->id;
+        return id;
     }
-    const std::uint64_t id = request.id;
     if (state_ == State::Ready) {
         begin_search(std::move(request));
     } else {
