@@ -24,7 +24,7 @@ std::filesystem::path corpus() {
 void analyse_game(benchmark::State& state, const char* file, std::size_t plies) {
     GameRecord game;
     MoveList list;
-    if (!open_record(corpus() / "pgn" / file, game, list).read) {
+    if (!open_record(corpus() / "pgn" / file, game, list).opened) {
         state.SkipWithError("the corpus is absent (../shared/corpus)");
         return;
     }

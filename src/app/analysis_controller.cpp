@@ -108,7 +108,7 @@ SearchPosition AnalysisController::position_shown() const {
 
 void AnalysisController::follow() {
     if (!open_ || analysing_game() || !driver_.running()) return;
-    if (app_.record_path().empty()) {
+    if (!app_.session().game.loaded) {
         strip_.show_status(QStringLiteral("打开棋谱后即可分析。"));
         return;
     }
@@ -154,7 +154,7 @@ void AnalysisController::show_update(const SearchUpdate& update) {
 }
 
 void AnalysisController::analyse_game() {
-    if (app_.session().list.empty()) {
+    if (!app_.session().game.loaded) {
         tell(QStringLiteral("请先打开一个棋谱文件！"), QStringLiteral("提示"), MessageIcon::Information);
         return;
     }

@@ -127,7 +127,6 @@ TEST(LoadSettings, AnalysisValuesWithinTheirBounds) {
     EXPECT_EQ(ends.engine_threads, kMostEngineThreads);
     EXPECT_EQ(from_text("[设置]\r\n分析用时=600001\r\n").analysis_time, 1000);
 }
-}
 
 TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     test::TempDir dir;
