@@ -44,7 +44,7 @@ constexpr ControlPlace kFrameDelayBox{u"编辑框_帧延时", 168, 125, 30, 18};
 constexpr ControlPlace kEngineBox{u"编辑框_分析引擎", 78, 156, 160, 18};
 constexpr ControlPlace kChooseEngineButton{u"按钮_选择引擎", 242, 156, 20, 18};
 constexpr ControlPlace kAnalysisTimeBox{u"编辑框_分析用时", 168, 180, 30, 18};
-constexpr ControlPlace kEngineThreadsBox{u"组合框_引擎线程", 168, 204, 30, 18};
+constexpr ControlPlace kEngineThreadsBox{u"组合框_引擎线程", 168, 204, 50, 18};
 constexpr ControlPlace kDisplaySizeBox{u"组合框_显示大小", 78, 230, 56, 18};
 constexpr ControlPlace kOkButton{u"图形按钮_确定", 183, 230, 32, 18};
 constexpr ControlPlace kCancelButton{u"图形按钮_取消", 226, 230, 32, 18};

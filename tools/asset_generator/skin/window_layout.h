@@ -65,7 +65,7 @@ inline constexpr Box kFrameDelayEdit{168, 125, 30, 18};
 inline constexpr Box kEngineEdit{78, 156, 160, 18};
 inline constexpr Box kEngineChoose{242, 156, 20, 18};
 inline constexpr Box kAnalysisTimeEdit{168, 180, 30, 18};
-inline constexpr Box kEngineThreadsEdit{168, 204, 30, 18};
+inline constexpr Box kEngineThreadsEdit{168, 204, 50, 18};
 inline constexpr Box kEditBoxes[] = {kAuthorEdit,   kTitleEdit,         kDemoDelayEdit,    kFrameDelayEdit,
                                      kEngineEdit,   kEngineChoose,      kAnalysisTimeEdit, kEngineThreadsEdit};
 // The display size's drop-down list sits in a well of its own, left of the buttons.
