@@ -12,6 +12,7 @@
 #include "engine/engine_move.h"
 #include "engine/engine_reply.h"
 #include "engine/line_splitter.h"
+#include "notation/iccs_notation.h"
 #include "fuzz_check.h"
 
 using namespace kelvara;
@@ -25,7 +26,7 @@ void check_move(std::string_view text) {
         if (!move) continue;
         KELVARA_FUZZ_CHECK(on_board(move->from) && on_board(move->to));
         KELVARA_FUZZ_CHECK(parse_engine_move(engine_move_text(*move, base), base) == move);
-        KELVARA_FUZZ_CHECK(parse_engine_move(iccs_text(*move), 0) == parse_engine_move(engine_move_text(*move, 0), 0));
+        KELVARA_FUZZ_CHECK(parse_engine_move(notation::iccs_move_text(*move), 0) == parse_engine_move(engine_move_text(*move, 0), 0));
     }
     if (const auto shown = rank_base_shown(text)) KELVARA_FUZZ_CHECK(*shown == 0 || *shown == 1);
 }

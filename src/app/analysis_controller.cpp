@@ -9,7 +9,7 @@
 #include "app/analysis_strip.h"
 #include "app/move_list_model.h"
 #include "app/ui_text.h"
-#include "notation/line_notation.h"
+#include "notation/chinese_notation.h"
 #include "platform/encoding.h"
 #include "record/played_moves.h"
 
@@ -147,7 +147,7 @@ void AnalysisController::show_update(const SearchUpdate& update) {
         return;
     }
     QString line;
-    for (const std::string& move : chinese_line(searched_.board(), side, update.pv, kLineMoves))
+    for (const std::string& move : notation::chinese_line_text(searched_.board(), update.pv, kLineMoves))
         line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + from_gbk(move);
     strip_.show_evaluation(from_gbk(evaluation_text(*update.evaluation, side)), red_share(*update.evaluation, side),
                            update.depth, line);

@@ -11,7 +11,8 @@
 #include "cli/json_writer.h"
 #include "cli/loaded_record.h"
 #include "engine/engine_move.h"
-#include "notation/line_notation.h"
+#include "notation/chinese_notation.h"
+#include "notation/iccs_notation.h"
 #include "platform/encoding.h"
 
 namespace kelvara::cli {
@@ -23,14 +24,14 @@ const std::string kUsage =
 
 std::string utf8_line(const AnalysedPosition& p) {
     std::string text;
-    for (const std::string& move : chinese_line(p.position.board(), p.side_to_move, p.pv, p.pv.size()))
+    for (const std::string& move : notation::chinese_line_text(p.position.board(), p.pv, p.pv.size()))
         text += (text.empty() ? "" : " ") + gbk_to_utf8(move);
     return text;
 }
 
 std::optional<std::string> best_text(const AnalysedPosition& p) {
     if (!p.best) return std::nullopt;
-    return gbk_to_utf8(chinese_move(p.position.board(), p.side_to_move, *p.best));
+    return gbk_to_utf8(notation::chinese_move_text(p.position.board(), *p.best));
 }
 
 // "+35", "-120", "+M3" (red mates in 3), "-M2" (black mates in 2), "-" when unknown.
@@ -52,7 +53,7 @@ void print_text(const AnalysedGame& analysis, const MoveList& list) {
             p.ply == 0 ? "start" : gbk_to_utf8(list.rows()[static_cast<std::size_t>(p.ply - 1)].text);
         const std::string mark(mark_text(p.mark));
         std::cout << p.ply << '\t' << move << (mark.empty() ? "" : " " + mark) << '\t' << evaluation_text(p);
-        if (const auto best = best_text(p)) std::cout << '\t' << *best << ' ' << iccs_text(*p.best);
+        if (const auto best = best_text(p)) std::cout << '\t' << *best << ' ' << notation::iccs_move_text(*p.best);
         if (!p.pv.empty()) std::cout << '\t' << utf8_line(p);
         std::cout << '\n';
     }
@@ -70,8 +71,8 @@ void print_json(const AnalysedGame& analysis) {
                   << json_string(fen_text(p.position.board(), p.side_to_move))
                   << ", \"score\": " << json_number(e.centipawns) << ", \"mate\": " << json_number(e.mate)
                   << ", \"best\": " << (best ? json_string(*best) : "null")
-                  << ", \"best_iccs\": " << (p.best ? json_string(iccs_text(*p.best)) : "null") << ", \"pv\": [";
-        const auto line = chinese_line(p.position.board(), p.side_to_move, p.pv, p.pv.size());
+                  << ", \"best_iccs\": " << (p.best ? json_string(notation::iccs_move_text(*p.best)) : "null") << ", \"pv\": [";
+        const auto line = notation::chinese_line_text(p.position.board(), p.pv, p.pv.size());
         for (std::size_t i = 0; i < line.size(); ++i) std::cout << (i ? ", " : "") << json_string(gbk_to_utf8(line[i]));
         std::cout << "], \"mark\": " << (p.ply == 0 ? "null" : json_string(mark_text(p.mark))) << "}";
         first = false;
@@ -82,16 +83,16 @@ void print_json(const AnalysedGame& analysis) {
 }  // namespace
 
 int analyse_command(Args& args) {
-    const auto game = args.integer("--game", 1, 1 << 20);
+    const auto game_index = game_index_option(args);
     const auto run = engine_options(args);
-    if (args.files.size() != 1 || !run) {
+    if (args.files.size() != 1 || !game_index || !run) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kUsage;
         return 2;
     }
     const std::string& file = args.files[0];
     GameRecord record;
     MoveList list;
-    if (!load_record(file, record, list, 0, std::cerr, game.value_or(1) - 1)) return 1;
+    if (!load_record(file, record, list, 0, std::cerr, *game_index)) return 1;
     const auto analysed = analyse_game(record, *run, file);
     if (!analysed) return 1;
     if (args.has("--json"))

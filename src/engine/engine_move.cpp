@@ -70,10 +70,4 @@ std::optional<int> rank_base_shown(std::string_view text) {
     return std::nullopt;
 }
 
-std::string iccs_text(Move move) {
-    std::string text = square_text(move.from, 0) + "-" + square_text(move.to, 0);
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 }  // namespace kelvara

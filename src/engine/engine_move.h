@@ -20,7 +20,4 @@ std::optional<Move> parse_engine_move(std::string_view text, int rank_base);
 // nullopt when it could be either.
 std::optional<int> rank_base_shown(std::string_view text);
 
-// The move in ICCS, as records write it: "H2-E2".
-std::string iccs_text(Move move);
-
 }  // namespace kelvara

@@ -1,6 +1,6 @@
 #include "engine/game_annotation.h"
 
-#include "notation/line_notation.h"
+#include "notation/chinese_notation.h"
 #include "platform/gbk_literal.h"
 
 namespace kelvara {
@@ -10,7 +10,7 @@ std::string move_comment(const AnalysedPosition& before, const AnalysedPosition&
     std::string comment = evaluation_text(*after.evaluation, after.side_to_move);
     if (after.mark == MoveMark::None || !before.best || !before.evaluation) return comment;
     return std::string(mark_text(after.mark)) + " " + comment + std::string("，较好的是"_gbk) +
-           chinese_move(before.position.board(), before.side_to_move, *before.best) + std::string("（"_gbk) +
+           notation::chinese_move_text(before.position.board(), *before.best) + std::string("（"_gbk) +
            evaluation_text(*before.evaluation, before.side_to_move) + std::string("）"_gbk);
 }
 

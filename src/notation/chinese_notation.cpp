@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "board/rules.h"
 #include "notation/move_notation.h"
 #include "platform/text.h"
 
@@ -132,6 +133,19 @@ std::string chinese_move_text(const Position& board, Move move, ChineseStyle sty
     text.erase(0, side_prefix(*side).size());
     text = in_script(text, *side, style.script);
     return style.full_width_digits ? full_width_digits(text) : text;
+}
+
+std::vector<std::string> chinese_line_text(Position board, const std::vector<Move>& line, std::size_t most,
+                                           ChineseStyle style) {
+    std::vector<std::string> texts;
+    for (const Move& move : line) {
+        if (texts.size() >= most) break;
+        std::string text = chinese_move_text(board, move, style);
+        if (text.empty()) break;
+        texts.push_back(std::move(text));
+        make_move(board, move);
+    }
+    return texts;
 }
 
 }  // namespace kelvara::notation

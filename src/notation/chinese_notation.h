@@ -15,6 +15,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "board/position.h"
 #include "notation/move_description.h"
@@ -39,5 +40,9 @@ struct ChineseStyle {
 // The move in Chinese notation without the side prefix, as the notation writer writes it
 // for the side of the piece on the from-square; "" when no piece stands there.
 std::string chinese_move_text(const Position& board, Move move, ChineseStyle style = {});
+// The first `most` moves of a line played on from board (an engine's best line), each as
+// chinese_move_text writes it; the line stops at a move whose piece is not on the board.
+std::vector<std::string> chinese_line_text(Position board, const std::vector<Move>& line, std::size_t most,
+                                           ChineseStyle style = {});
 
 }  // namespace kelvara::notation

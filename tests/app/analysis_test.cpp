@@ -14,7 +14,7 @@
 #include "app/move_list_view.h"
 #include "board/rules.h"
 #include "gui_fixture.h"
-#include "notation/line_notation.h"
+#include "notation/chinese_notation.h"
 #include "record/played_moves.h"
 #include "support/processes.h"
 
@@ -104,7 +104,7 @@ TEST_F(AnalysisTest, FollowsTheSelection) {
         const Move best = legal_moves(board, side).front();
         Position after = board;
         make_move(after, best);
-        const auto line = chinese_line(board, side, {best, legal_moves(after, opponent(side)).front()}, 8);
+        const auto line = notation::chinese_line_text(board, {best, legal_moves(after, opponent(side)).front()}, 8);
         EXPECT_EQ(strip()->line_text(), joined(line));
         EXPECT_EQ(strip()->depth_text(), QStringLiteral("深度 2"));
     }

@@ -164,6 +164,23 @@ TEST_F(CliAnalyseTest, JsonGivesEachPositionItsScoreBestMoveAndMark) {
     EXPECT_TRUE(lines[3].starts_with("2\t黑：马８进７ ??\t+200\t")) << lines[3];
 }
 
+TEST_F(CliAnalyseTest, TheGameOptionPicksTheGameAnalysed) {
+    const std::string file =
+        write("two.pgn", G(kFourMoves + "\r\n[Event \"second\"]\r\n1. 兵七进一 卒７进１ 2. 炮八平七 *\r\n"));
+    const std::string engine = fake_engine("--variants xiangqi");
+    EXPECT_EQ(analyse_json({"--engine", engine, file}).find("positions")->items.size(), 5u);
+    const Json second = analyse_json({"--engine", engine, "--game", "2", file});
+    const auto& positions = second.find("positions")->items;
+    ASSERT_EQ(positions.size(), 4u);
+    EXPECT_EQ(positions[3].find("fen")->text,
+              "rnbakabnr/9/1c5c1/p1p1p3p/6p2/2P6/P3P1P1P/2C4C1/9/RNBAKABNR b - - 0 1");
+
+    const CliRun missing = run_cli({"analyse", "--engine", engine, "--game", "3", file});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("has 2 games, not 3"), std::string::npos) << missing.err;
+}
+
 TEST_F(CliAnalyseTest, MatesAreCountedInMovesFromRedsSide) {
     // Black to move after the first move, mated in 2 by the fake's word: red mates in 2.
     const std::string engine = fake_engine("--variants xiangqi --scores m3,-m2");

@@ -6,6 +6,7 @@
 #include "board/layouts.h"
 #include "engine/engine_move.h"
 #include "engine/evaluation.h"
+#include "notation/iccs_notation.h"
 #include "support/test_support.h"
 
 namespace kelvara {
@@ -32,7 +33,7 @@ TEST(EngineMove, BothCountingsOfRanks) {
         SCOPED_TRACE(k.name);
         EXPECT_EQ(engine_move_text(k.move, 0), k.from_zero);
         EXPECT_EQ(engine_move_text(k.move, 1), k.from_one);
-        EXPECT_EQ(iccs_text(k.move), k.iccs);
+        EXPECT_EQ(notation::iccs_move_text(k.move), k.iccs);
         EXPECT_EQ(parse_engine_move(k.from_zero, 0), k.move);
         EXPECT_EQ(parse_engine_move(k.from_one, 1), k.move);
         EXPECT_EQ(parse_engine_move(k.iccs, 0), k.move);
