@@ -4,9 +4,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "app/analysis_controller.h"
 #include "app/file_error_text.h"
 #include "app/main_window.h"
 #include "app/ui_text.h"
+#include "engine/game_annotation.h"
 #include "platform/atomic_file.h"
 #include "record/pgn_writer.h"
 
@@ -47,8 +49,11 @@ void MainWindow::save_record_as_pgn() {
     const QString stem = QString::fromStdString(app_.record_path().stem().string());
     const QString file_name = dialogs_.pgn_to_save(this, (stem.isEmpty() ? kPastedName : stem) + ".pgn");
     if (file_name.isEmpty()) return;
+    // A whole-game analysis of the record goes with it, as comments on its moves.
+    GameRecord game = s.game;
+    annotate(game, analysis_->game_analysis());
     FileError error;
-    if (!write_file_atomically(local_path(file_name), write_pgn(s.game), &error))
+    if (!write_file_atomically(local_path(file_name), write_pgn(game), &error))
         show_message(QStringLiteral("保存棋谱失败！\n") + file_name + QStringLiteral("：") + chinese_reason(error),
                      QStringLiteral("错误"), MessageIcon::Critical);
 }

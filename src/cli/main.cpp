@@ -44,6 +44,9 @@ constexpr const char* kUsage =
     "      [--jobs N]        the animation of each record, as the make command writes it\n"
     "  pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n"
     "                        the game as PGN (CR LF), with its facts, comments and variations\n"
+    "      [--annotate [--depth D | --movetime MS] [--engine PATH] [--threads T]]\n"
+    "                        --annotate: with an engine's evaluation after each move in its\n"
+    "                        comment, and for a move marked ?/?? the better move\n"
     "  analyse FILE [--game N] [--depth D | --movetime MS] [--engine PATH] [--threads T] [--json]\n"
     "                        an engine's evaluation (centipawns from red's side, +M3/-M3 for mates)\n"
     "                        and best move at the start and after every move, and ?/?? after\n"
@@ -61,7 +64,7 @@ int main(int argc, char** argv) {
     const std::set<std::string> valued = {"-o",       "--move",     "--from-move", "--delay",    "--title",
                                           "--author", "--jobs",     "--game",      "--notation", "--encoding",
                                           "--depth",  "--movetime", "--engine",    "--threads"};
-    const std::set<std::string> flags = {"--json", "--flip"};
+    const std::set<std::string> flags = {"--json", "--flip", "--annotate"};
     Args args = parse_args(argc, argv, valued, flags);
     if (!args.error.empty()) {
         std::cerr << "kelvara-cli: " << args.error << '\n' << kUsage;

@@ -1,16 +1,21 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/engine_run.h"
 #include "cli/loaded_record.h"
+#include "engine/game_annotation.h"
 #include "platform/atomic_file.h"
+#include "platform/encoding.h"
 #include "record/pgn_writer.h"
 
 namespace kelvara::cli {
 
 namespace {
 
-constexpr const char* kPgnUsage =
-    "usage: kelvara-cli pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n";
+const std::string kPgnUsage =
+    std::string("usage: kelvara-cli pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT]\n"
+                "                       [--annotate ") +
+    kEngineOptionsUsage + "] FILE\n";
 
 std::optional<notation::MoveWriting> notation_named(const std::string& name) {
     using notation::MoveWriting;
@@ -42,6 +47,13 @@ int pgn_command(Args& args) {
         else
             args.error = "--encoding takes gbk or utf-8";
     }
+    std::optional<EngineRun> run;
+    if (args.has("--annotate")) {
+        run = engine_options(args);
+    } else {
+        for (const char* option : {"--depth", "--movetime", "--engine", "--threads"})
+            if (args.value(option) && args.error.empty()) args.error = std::string(option) + " goes with --annotate";
+    }
     if (!game_index || args.files.size() != 1 || !args.error.empty()) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kPgnUsage;
         return 2;
@@ -49,6 +61,13 @@ int pgn_command(Args& args) {
     GameRecord game;
     MoveList list;
     if (!load_record(args.files[0], game, list, 0, std::cerr, *game_index)) return 1;
+    if (run) {
+        // The engine's evaluations and better moves go into the moves' comments.
+        const auto analysed = analyse_game(game, *run, args.files[0]);
+        if (!analysed) return 1;
+        annotate(game, analysed->positions);
+        options.extra_tags.emplace_back("Annotator", utf8_to_gbk(analysed->engine));
+    }
     const std::string pgn = write_pgn(game, options);
     const auto out = args.value("-o");
     if (!out) {

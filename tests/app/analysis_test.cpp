@@ -128,6 +128,16 @@ TEST_F(AnalysisTest, TheWholeGameIsAnalysedAndItsMovesMarked) {
     EXPECT_EQ(analysis().game_analysis()[2].evaluation, (Evaluation{200, std::nullopt}));
     // The text copied and the rows of the core keep no marks.
     EXPECT_EQ(session().list.rows()[0].text, G("1.红：炮二平五"));
+    EXPECT_TRUE(session().game.notes.empty());
+
+    // Saved as PGN, the game carries the evaluations; a marked move also the better move.
+    const auto saved = dir.path() / "analysed.pgn";
+    dialogs.pgn_answer = QString::fromStdString(saved.string());
+    window->save_record_as_pgn();
+    const std::string pgn = U(read_file(saved));
+    EXPECT_NE(pgn.find("1. 炮二平五\r\n{? -150，较好的是"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("（+20）}\r\n1... 马８进７\r\n{?? +200，较好的是"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("2. 马二进三\r\n{+180}\r\n"), std::string::npos) << pgn;
 
     // Another record takes the marks away.
     open_through_button("other.pgn", kOpening);

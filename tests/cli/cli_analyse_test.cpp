@@ -181,6 +181,32 @@ TEST_F(CliAnalyseTest, TheGameOptionPicksTheGameAnalysed) {
     EXPECT_NE(missing.err.find("has 2 games, not 3"), std::string::npos) << missing.err;
 }
 
+TEST_F(CliAnalyseTest, PgnAnnotatedCarriesTheEvaluationsAndTheBetterMoves) {
+    // From red's side +20, -150, +200, +180, +180, as in the JSON test.
+    const std::string engine = fake_engine("--variants xiangqi --scores 20,150,200,-180,180");
+    const std::string file = write("game.pgn", G("[Event \"t\"]\r\n1. 炮二平五 {中炮} 马８进７ 2. 马二进三 车９平８\r\n"));
+    const CliRun run = run_cli({"pgn", "--annotate", "--engine", engine, "--encoding", "utf-8", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("[Annotator \"Fake Engine 1.0\"]\r\n"), std::string::npos) << run.out;
+    // The record's own comment stays first; the better move is the fake's, the first legal one.
+    EXPECT_NE(run.out.find("1. 炮二平五\r\n{中炮 ? -150，较好的是"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("（+20）}\r\n1... 马８进７\r\n{?? +200，较好的是"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("（-150）}\r\n2. 马二进三\r\n{+180}\r\n2... 车９平８\r\n{+180}\r\n"), std::string::npos)
+        << run.out;
+    // Without --annotate the engine is neither asked nor named.
+    const CliRun plain = run_cli({"pgn", "--encoding", "utf-8", file});
+    EXPECT_EQ(plain.out.find("Annotator"), std::string::npos);
+    EXPECT_EQ(plain.out.find("+180"), std::string::npos);
+
+    const CliRun stray = run_cli({"pgn", "--depth", "3", file});
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_NE(stray.err.find("--depth goes with --annotate"), std::string::npos) << stray.err;
+    const CliRun failing = run_cli({"pgn", "--annotate", "--engine", (dir().path() / "none").string(), file});
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.out, "");
+    EXPECT_NE(failing.err.find("engine not found"), std::string::npos) << failing.err;
+}
+
 TEST_F(CliAnalyseTest, MatesAreCountedInMovesFromRedsSide) {
     // Black to move after the first move, mated in 2 by the fake's word: red mates in 2.
     const std::string engine = fake_engine("--variants xiangqi --scores m3,-m2");
