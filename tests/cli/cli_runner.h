@@ -17,9 +17,9 @@ struct CliRun {
 };
 
 struct CliOptions {
-    std::optional<unsigned long> file_size_limit;  // bytes, as `ulimit -f` sets it
-    std::function<void(pid_t)> while_running;      // called once the program has started
-    std::string input;                             // what the program reads on standard input
+    std::optional<unsigned long> file_size_limit{};  // bytes, as `ulimit -f` sets it
+    std::function<void(pid_t)> while_running{};    // called once the program has started
+    std::string input{};                           // what the program reads on standard input
 };
 
 CliRun run_cli(const std::vector<std::string>& args, const CliOptions& options = {});
