@@ -9,7 +9,7 @@
 
 #include "export/animation_palette.h"
 #include "export/progress_stride.h"
-#include "gif_reading.h"
+#include "support/gif_reading.h"
 #include "platform/gif_codec.h"
 #include "record/open_record.h"
 #include "support/test_support.h"

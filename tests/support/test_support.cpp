@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -66,6 +67,14 @@ bool run_as_ordinary_user(const std::function<bool()>& body) {
 
 void give_to_ordinary_user(const std::filesystem::path& path) {
     if (::geteuid() == 0 && ::lchown(path.c_str(), kNobody, kNoGroup) != 0) std::abort();
+}
+
+std::string digest(std::string_view bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
 }
 
 TempDir::TempDir() {

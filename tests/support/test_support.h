@@ -29,6 +29,9 @@ std::string read_file(const std::filesystem::path& path);
 bool run_as_ordinary_user(const std::function<bool()>& body);
 void give_to_ordinary_user(const std::filesystem::path& path);
 
+// A 64-bit FNV-1a digest of bytes, as 16 hexadecimal digits, for golden lists of pictures.
+std::string digest(std::string_view bytes);
+
 // A fresh empty folder under the system's temporary folder, removed by its destructor.
 class TempDir {
 public:

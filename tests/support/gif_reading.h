@@ -37,5 +37,8 @@ GifLayout read_gif_layout(const std::string& bytes);
 // Every picture composed over the ones before it (disposal 0, transparency honoured), as
 // palette indices of the logical screen.
 std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& path);
+// Every picture's own pixels (palette indices of its rectangle, row by row), as giflib
+// decodes them.
+std::vector<std::vector<std::uint8_t>> gif_rasters(const std::filesystem::path& path);
 
 }  // namespace kelvara::test

@@ -1,4 +1,4 @@
-#include "gif_reading.h"
+#include "support/gif_reading.h"
 
 #include <gif_lib.h>
 
@@ -103,7 +103,10 @@ GifLayout read_gif_layout(const std::string& bytes) {
     return g;
 }
 
-std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& path) {
+namespace {
+
+// The whole file read by giflib; the caller closes it.
+GifFileType* slurp(const std::filesystem::path& path) {
     int error = 0;
     GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
     if (!gif) throw std::runtime_error("giflib cannot open the GIF");
@@ -111,6 +114,14 @@ std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& 
         DGifCloseFile(gif, &error);
         throw std::runtime_error("giflib cannot read the GIF");
     }
+    return gif;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& path) {
+    int error = 0;
+    GifFileType* gif = slurp(path);
     std::vector<std::vector<std::uint8_t>> frames;
     std::vector<std::uint8_t> screen(static_cast<std::size_t>(gif->SWidth) * gif->SHeight, 0);
     for (int i = 0; i < gif->ImageCount; ++i) {
@@ -129,6 +140,19 @@ std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& 
     }
     DGifCloseFile(gif, &error);
     return frames;
+}
+
+std::vector<std::vector<std::uint8_t>> gif_rasters(const std::filesystem::path& path) {
+    int error = 0;
+    GifFileType* gif = slurp(path);
+    std::vector<std::vector<std::uint8_t>> rasters;
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& image = gif->SavedImages[i];
+        const auto size = static_cast<std::size_t>(image.ImageDesc.Width) * image.ImageDesc.Height;
+        rasters.emplace_back(image.RasterBits, image.RasterBits + size);
+    }
+    DGifCloseFile(gif, &error);
+    return rasters;
 }
 
 }  // namespace kelvara::test
