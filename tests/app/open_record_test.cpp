@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "app/ui_text.h"
-#include "export/gif_reading.h"
+#include "support/gif_reading.h"
 #include "gui_fixture.h"
 #include "record/open_record.h"
 

@@ -1,0 +1,156 @@
+#include "platform/lzw_encoder.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <cstring>
+
+namespace kelvara {
+
+namespace {
+
+constexpr int kMinimumCodeSize = 8;
+constexpr int kMaxBlock = 255;
+
+// How many of the first bytes of p, at most limit, equal c.
+std::size_t run_of(const std::uint8_t* p, std::size_t limit, std::uint8_t c) {
+    std::size_t k = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t pattern = 0x0101010101010101ull * c;
+        for (; k + 8 <= limit; k += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, p + k, 8);
+            if (const std::uint64_t differ = word ^ pattern) return k + static_cast<std::size_t>(std::countr_zero(differ) / 8);
+        }
+    }
+    while (k < limit && p[k] == c) ++k;
+    return k;
+}
+
+}  // namespace
+
+LzwEncoder::LzwEncoder() : child_(static_cast<std::size_t>(kCodes) * 256, 0) {
+    for (int c = 0; c < 256; ++c) {
+        run_length_[c] = 1;
+        run_colour_[c] = static_cast<std::uint8_t>(c);
+        chains_[c].reserve(64);
+        chains_[c].push_back(static_cast<std::uint16_t>(c));
+    }
+    used_.reserve(kCodes);
+}
+
+void LzwEncoder::reset_dictionary() {
+    for (std::uint32_t slot : used_) child_[slot] = 0;
+    used_.clear();
+    for (auto& chain : chains_) chain.resize(1);
+    next_code_ = kFirstFree;
+    bits_ = kMinimumCodeSize + 1;
+    bits_limit_ = 1 << bits_;
+}
+
+void LzwEncoder::add(int prefix, std::uint8_t pixel) {
+    const int code = next_code_++;
+    const std::uint32_t slot = static_cast<std::uint32_t>(prefix) * 256 + pixel;
+    child_[slot] = static_cast<std::uint16_t>(code);
+    used_.push_back(slot);
+    if (run_length_[prefix] != 0 && run_colour_[prefix] == pixel) {
+        // Only the longest run code of a colour lacks its extension, so the chain grows by one.
+        assert(chains_[pixel].size() == run_length_[prefix]);
+        run_length_[code] = static_cast<std::uint16_t>(run_length_[prefix] + 1);
+        run_colour_[code] = pixel;
+        chains_[pixel].push_back(static_cast<std::uint16_t>(code));
+    } else {
+        run_length_[code] = 0;
+    }
+}
+
+// The code size grows after a code is written once the next free code no longer fits,
+// as giflib does it; the clear code and the end code take part in that test too.
+void LzwEncoder::put(int code) {
+    pending_ |= static_cast<std::uint64_t>(code) << pending_bits_;
+    pending_bits_ += bits_;
+    while (pending_bits_ >= 8) {
+        put_byte(static_cast<std::uint8_t>(pending_));
+        pending_ >>= 8;
+        pending_bits_ -= 8;
+    }
+    if (next_code_ >= bits_limit_ && code <= kCodeLimit) bits_limit_ = 1 << ++bits_;
+}
+
+// Sub-blocks are opened when their first byte comes, so none is ever empty.
+void LzwEncoder::put_byte(std::uint8_t byte) {
+    std::vector<std::uint8_t>& out = *out_;
+    if (block_fill_ == kMaxBlock) {
+        out[block_start_] = kMaxBlock;
+        block_start_ = out.size();
+        out.push_back(0);
+        block_fill_ = 0;
+    }
+    out.push_back(byte);
+    ++block_fill_;
+}
+
+void LzwEncoder::flush() {
+    while (pending_bits_ > 0) {
+        put_byte(static_cast<std::uint8_t>(pending_));
+        pending_ >>= 8;
+        pending_bits_ -= 8;
+    }
+    pending_ = 0;
+    pending_bits_ = 0;
+    (*out_)[block_start_] = static_cast<std::uint8_t>(block_fill_);
+    if (block_fill_ > 0) out_->push_back(0);  // the empty block that ends the data
+}
+
+void LzwEncoder::encode(std::span<const std::uint8_t> indices, std::vector<std::uint8_t>& out) {
+    assert(!indices.empty());
+    out_ = &out;
+    out.push_back(kMinimumCodeSize);
+    block_start_ = out.size();
+    out.push_back(0);
+    block_fill_ = 0;
+    reset_dictionary();
+    put(kClear);
+
+    const std::uint8_t* pixels = indices.data();
+    const std::size_t count = indices.size();
+    std::size_t i = 1;
+    int current = pixels[0];
+    while (i < count) {
+        // The current string is a run of one colour: take as much of the run ahead as the
+        // chain of run codes holds, in one step.
+        if (const std::size_t length = run_length_[current]) {
+            const std::uint8_t colour = run_colour_[current];
+            const std::vector<std::uint16_t>& chain = chains_[colour];
+            const std::size_t room = chain.size() - length;
+            const std::size_t run = run_of(pixels + i, std::min(count - i, room + 1), colour);
+            if (run <= room) {
+                current = chain[length - 1 + run];
+                i += run;
+                if (i == count) break;
+            } else {  // the run goes on past the longest run code: the next pixel misses
+                current = chain.back();
+                i += room;
+            }
+        }
+        const std::uint8_t pixel = pixels[i++];
+        if (const int extended = child_[static_cast<std::size_t>(current) * 256 + pixel]) {
+            current = extended;
+            continue;
+        }
+        put(current);
+        if (next_code_ >= kCodeLimit) {
+            put(kClear);
+            reset_dictionary();
+        } else {
+            add(current, pixel);
+        }
+        current = pixel;
+    }
+    put(current);
+    put(kEnd);
+    flush();
+    out_ = nullptr;
+}
+
+}  // namespace kelvara
