@@ -170,6 +170,11 @@ int SpriteCanvas::sprite_top(int id) const {
     return sprite ? sprite->top : 0;
 }
 
+Rect SpriteCanvas::sprite_bounds(int id) const {
+    const Sprite* sprite = find(id);
+    return sprite && sprite->visible ? intersect(sprite->bounds(), rect_at(0, 0, frame_.width, frame_.height)) : Rect{};
+}
+
 int SpriteCanvas::hit_test(int x, int y) const {
     for (auto it = sprites_.rbegin(); it != sprites_.rend(); ++it) {
         if (!it->visible || !it->bounds().contains(x, y)) continue;

@@ -57,6 +57,8 @@ public:
     int sprite_width(int id) const;
     int sprite_left(int id) const;
     int sprite_top(int id) const;
+    // Where a visible sprite's picture lies on the canvas; empty when nothing of it shows.
+    Rect sprite_bounds(int id) const;
 
     // The topmost visible sprite whose pixel at (x, y) is not fully transparent; -1: none.
     int hit_test(int x, int y) const;

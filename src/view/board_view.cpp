@@ -1,6 +1,6 @@
 #include "view/board_view.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "kelvara_assets.h"
 #include "platform/gbk_literal.h"
@@ -80,8 +80,8 @@ void BoardView::redraw_board(GameRecord& game) {
         game.current_move = -1;
     }
     hide_move_markers();
-    for (int id : piece_sprites_) canvas_.delete_sprite(id);
-    piece_sprites_.clear();
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c) delete_piece_sprite_at(r, c);
     set_move_counter(static_cast<int>(game.moves.size()), 0);
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) place_piece_sprite(game.board[r][c], c, r);
@@ -89,9 +89,10 @@ void BoardView::redraw_board(GameRecord& game) {
 
 void BoardView::place_piece_sprite(PieceCode code, int column, int row) {
     if (code == kEmpty) return;
+    delete_piece_sprite_at(row, column);  // a square holds one piece
     const Point p = square_origin(row, column);
     const int id = canvas_.create_sprite(p.x, p.y, true);
-    piece_sprites_.push_back(id);
+    sprite_on({row, column}) = id;
     canvas_.set_picture(id, piece_picture(code));
 }
 
@@ -119,30 +120,47 @@ void BoardView::hide_move_markers() {
 }
 
 int BoardView::find_piece_sprite(int row, int column) const {
-    const Point p = square_probe(row, column);
-    return canvas_.hit_test(p.x * scale_, p.y * scale_);
-}
-
-bool BoardView::is_piece_sprite(int id) const {
-    return std::find(piece_sprites_.begin(), piece_sprites_.end(), id) != piece_sprites_.end();
-}
-
-void BoardView::forget_piece_sprite(int id) {
-    const auto it = std::find(piece_sprites_.begin(), piece_sprites_.end(), id);
-    if (it != piece_sprites_.end()) piece_sprites_.erase(it);
+    const int id = piece_sprites_[row][column];
+    return id != 0 ? id : -1;
 }
 
 void BoardView::delete_piece_sprite_at(int row, int column) {
-    const int id = find_piece_sprite(row, column);
-    if (!is_piece_sprite(id)) return;
+    int& id = sprite_on({row, column});
+    if (id == 0) return;
     canvas_.delete_sprite(id);
-    forget_piece_sprite(id);
+    id = 0;
 }
 
-void BoardView::set_move_counter(int total, int current) {
+void BoardView::move_piece_sprite(Square from, Square to) {
+    if (from == to) return;
+    delete_piece_sprite_at(to.row, to.column);
+    int& moving = sprite_on(from);
+    if (moving == 0) return;
+    const Point p = square_origin(to.row, to.column);
+    canvas_.move(moving, p.x, p.y);
+    sprite_on(to) = std::exchange(moving, 0);
+}
+
+std::vector<int> BoardView::piece_sprites() const {
+    std::vector<int> ids;
+    for (const auto& row : piece_sprites_)
+        for (int id : row)
+            if (id != 0) ids.push_back(id);
+    return ids;
+}
+
+Rect BoardView::square_area(Square square) const {
+    const Point p = square_origin(square.row, square.column);
+    const Point next = square_origin(square.row + 1, square.column + 1);
+    return {p.x, p.y, next.x, next.y};
+}
+
+Rect BoardView::set_move_counter(int total, int current) {
+    const Rect before = canvas_.sprite_bounds(kCounterSprite);
     canvas_.set_text(kCounterSprite, std::to_string(total) + "-" + std::to_string(current));
     canvas_.move(kCounterSprite, kCounterRight * scale_ - canvas_.sprite_width(kCounterSprite), kCounterTop * scale_);
-    fit_author_line();
+    const Rect author = fit_author_line();
+    return unite(unite(before, canvas_.sprite_bounds(kCounterSprite)), author);
 }
 
 void BoardView::show_title(std::string& title) {
@@ -157,17 +175,19 @@ void BoardView::set_author_line(std::string_view text) {
     fit_author_line();
 }
 
-void BoardView::fit_author_line() {
+Rect BoardView::fit_author_line() {
     const int room =
         (kCounterRight - kAuthorCounterGap - kAuthorLeft) * scale_ - canvas_.sprite_width(kCounterSprite);
-    if (room == author_room_) return;  // the counter kept its width: the line still fits
+    if (room == author_room_) return {};  // the counter kept its width: the line still fits
     author_room_ = room;
+    const Rect before = canvas_.sprite_bounds(kAuthorSprite);
     std::string_view shown = author_line_;
     canvas_.set_text(kAuthorSprite, shown);
     while (!shown.empty() && canvas_.sprite_width(kAuthorSprite) > room) {
         shown = gbk::cut_whole_chars(shown, shown.size() - 1);
         canvas_.set_text(kAuthorSprite, shown);
     }
+    return unite(before, canvas_.sprite_bounds(kAuthorSprite));
 }
 
 void BoardView::show_file_labels(int flip_state) {

@@ -3,6 +3,7 @@
 // author lines and one sprite per piece, composed on a sprite canvas. The board display
 // shows the canvas only as it was at the last refresh_display, never half drawn.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -10,7 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "board/position.h"
 #include "platform/image.h"
+#include "platform/rect.h"
 #include "platform/sprite_canvas.h"
 #include "record/game_record.h"
 #include "view/board_geometry.h"
@@ -40,18 +43,23 @@ public:
     // Markers on the from and to squares of a move, given in record squares.
     void show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row);
     void hide_move_markers();
-    // The sprite the hit test finds on a display square; -1 for none.
+    // The piece sprite standing on a display square; -1 for none.
     int find_piece_sprite(int row, int column) const;
-    bool is_piece_sprite(int id) const;
-    void forget_piece_sprite(int id);
-    // Deletes the piece sprite the probe finds on a display square. Where it finds none
-    // (a record whose move starts from an empty square), nothing is deleted.
+    // Deletes the piece sprite on a display square; nothing when none stands there.
     void delete_piece_sprite_at(int row, int column);
-    const std::vector<int>& piece_sprites() const { return piece_sprites_; }
+    // Moves the piece sprite on from to the square to, whose own sprite is deleted first.
+    // Where no piece sprite stands on from (a record whose move starts from an empty
+    // square), only the destination's sprite goes.
+    void move_piece_sprite(Square from, Square to);
+    // The piece sprites, row by row.
+    std::vector<int> piece_sprites() const;
+    // The pixels of a display square's cell, where its piece and markers are drawn.
+    Rect square_area(Square square) const;
 
     // "N-n", right-aligned at x 250 (times the scale). The author line is cut to the room
-    // the counter leaves.
-    void set_move_counter(int total, int current);
+    // the counter leaves. Returns where the counter, and the author line when it was cut
+    // anew, were and are now drawn.
+    Rect set_move_counter(int total, int current);
     // Cuts the title to 36 bytes at a whole character and centres it at the top.
     void show_title(std::string& title);
     // Drawn whole where it fits left of the move counter, else cut at a whole character.
@@ -76,14 +84,17 @@ private:
     };
     static Pictures pictures_for(int scale);
 
-    void fit_author_line();
+    // Where the author line was and is drawn when it had to be fitted again; empty when
+    // it stayed as it was.
+    Rect fit_author_line();
+    int& sprite_on(Square square) { return piece_sprites_[square.row][square.column]; }
 
     SpriteCanvas& canvas_;
     int scale_;
     Pictures pictures_;
     std::string author_line_;  // GBK, whole; the sprite may show less of it
     int author_room_ = -1;     // the width the shown part was fitted to
-    std::vector<int> piece_sprites_;  // in creation order
+    std::array<std::array<int, kColumns>, kRows> piece_sprites_{};  // sprite ids by display square; 0: none
     Image display_;
     std::function<void()> display_changed_;
 };

@@ -29,26 +29,20 @@ void Playback::follow_selection() {
     if (followed_) followed_();
 }
 
-void Playback::play_move_forward(const MoveRecord& move, int move_number) {
+BoardTransition Playback::play_move_forward(const MoveRecord& move, int move_number) {
     const Square from = board::display_square(game_.flip_state, move.from_row, move.from_column);
     const Square to = board::display_square(game_.flip_state, move.to_row, move.to_column);
-    PieceCode& target = game_.board[to.row][to.column];
+    const BoardTransition change{from, to, move.piece, game_.board[to.row][to.column]};
     if (demo_running_ && sound_effects_ && game_.making == 0 && list_.selection() == game_.current_move + 1 && sound_)
-        sound_(target != kEmpty ? MoveSound::Capture : MoveSound::Move);
-    game_.moves[move_number - 1].captured = target;
+        sound_(change.captures() ? MoveSound::Capture : MoveSound::Move);
+    game_.moves[move_number - 1].captured = change.captured;
     game_.board[from.row][from.column] = kEmpty;
-    target = move.piece;
-    // Only piece sprites are ever deleted or moved: where the probe finds none (a record
-    // whose move starts from an empty square), the sprites stay as they are.
-    view_.delete_piece_sprite_at(to.row, to.column);
-    const int moving = view_.find_piece_sprite(from.row, from.column);
-    if (view_.is_piece_sprite(moving)) {
-        const board::Point p = view_.square_origin(to.row, to.column);
-        view_.canvas().move(moving, p.x, p.y);
-    }
+    game_.board[to.row][to.column] = move.piece;
+    view_.move_piece_sprite(from, to);
+    return change;
 }
 
-void Playback::take_move_back(const MoveRecord& move) {
+BoardTransition Playback::take_move_back(const MoveRecord& move) {
     const Square from = board::display_square(game_.flip_state, move.from_row, move.from_column);
     const Square to = board::display_square(game_.flip_state, move.to_row, move.to_column);
     game_.board[from.row][from.column] = move.piece;
@@ -56,6 +50,7 @@ void Playback::take_move_back(const MoveRecord& move) {
     view_.delete_piece_sprite_at(to.row, to.column);
     view_.place_piece_sprite(move.piece, from.column, from.row);
     view_.place_piece_sprite(move.captured, to.column, to.row);
+    return {from, to, move.piece, move.captured};
 }
 
 void Playback::first() {

@@ -8,6 +8,7 @@
 
 #include "record/game_record.h"
 #include "record/move_list.h"
+#include "view/board_transition.h"
 #include "view/board_view.h"
 
 namespace kelvara {
@@ -27,9 +28,10 @@ public:
     void set_sound_effects(bool on) { sound_effects_ = on; }
 
     void follow_selection();
-    // Move number is 1-based. The squares are the move's record squares.
-    void play_move_forward(const MoveRecord& move, int move_number);
-    void take_move_back(const MoveRecord& move);
+    // Move number is 1-based. The squares are the move's record squares. Both report
+    // what changed on the board.
+    BoardTransition play_move_forward(const MoveRecord& move, int move_number);
+    BoardTransition take_move_back(const MoveRecord& move);
 
     // The navigation buttons. Each does nothing when the list has no rows.
     void first();

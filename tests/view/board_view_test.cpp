@@ -38,7 +38,7 @@ TEST(BoardView, PiecesSitOnTheirSquaresInBothOrientations) {
     EXPECT_NE(sprite_at(s, 14, 36), -1);   // red chariot, code 23
     EXPECT_NE(sprite_at(s, 118, 270), -1);  // black king, code 0
     EXPECT_EQ(s.view.find_piece_sprite(0, 0), sprite_at(s, 14, 36));
-    EXPECT_EQ(s.view.find_piece_sprite(4, 4), board::kBoardSprite);  // an empty square
+    EXPECT_EQ(s.view.find_piece_sprite(4, 4), -1);  // an empty square
     EXPECT_EQ(s.canvas.composed().at(26 + 26 * 4, 49 + 26 * 4), argb(0, 0, 0));  // a bare crossing
 
     BoardSession f;
@@ -64,8 +64,8 @@ TEST(BoardView, MarkersLandOnTheDisplaySquaresOfTheMove) {
     EXPECT_EQ(s.canvas.sprite_left(board::kFromMarker), 14);
     EXPECT_EQ(s.canvas.sprite_top(board::kFromMarker), 270);
     EXPECT_EQ(s.canvas.sprite_top(board::kToMarker), 218);
-    // A marker's centre lets the probe find the piece or the board below it.
-    EXPECT_EQ(s.view.find_piece_sprite(9, 0), board::kBoardSprite);
+    // Markers are no pieces.
+    EXPECT_EQ(s.view.find_piece_sprite(9, 0), -1);
 }
 
 TEST(BoardView, CounterKeepsItsRightEdgeAt250) {
@@ -110,6 +110,28 @@ TEST(BoardView, TheAuthorLineIsCutWhereItWouldTouchTheCounter) {
     plain.view.set_author_line(test::G("动画制作：某人"));
     plain.view.set_move_counter(9999, 9999);
     EXPECT_EQ(plain.canvas.sprite_width(board::kAuthorSprite), 7 * 12);
+}
+
+TEST(BoardView, ReportsTheAreasItsSquaresAndCounterCover) {
+    BoardSession s;
+    EXPECT_EQ(s.view.square_area({0, 0}), (Rect{14, 36, 40, 62}));
+    EXPECT_EQ(s.view.square_area({9, 8}), (Rect{222, 270, 248, 296}));
+    BoardSession twice(2);
+    EXPECT_EQ(twice.view.square_area({0, 0}), (Rect{28, 72, 80, 124}));
+    s.view.set_move_counter(5, 3);
+    const Rect short_text = s.canvas.sprite_bounds(board::kCounterSprite);
+    const Rect changed = s.view.set_move_counter(1000, 999);
+    const Rect long_text = s.canvas.sprite_bounds(board::kCounterSprite);
+    EXPECT_GT(long_text.width(), short_text.width());
+    EXPECT_EQ(changed, unite(short_text, long_text));
+    EXPECT_EQ(changed.right, 250);
+    EXPECT_EQ(changed.top, 312);
+    // When the wider counter cuts the author line, the line's area is part of the change.
+    s.view.set_author_line(test::G("动画制作：第一届嘉宝杯象棋赛许银川"));
+    s.view.set_move_counter(1543, 0);
+    const Rect whole_author = s.canvas.sprite_bounds(board::kAuthorSprite);
+    EXPECT_TRUE(s.view.set_move_counter(1543, 1543).contains(whole_author));
+    EXPECT_FALSE(s.view.set_move_counter(1543, 1542).contains(whole_author));  // same width: not cut anew
 }
 
 TEST(BoardView, TitleIsCutAndCentred) {

@@ -13,8 +13,9 @@ namespace {
 // The piece sprite list names exactly the sprites above the seven fixed ones, one per
 // occupied square, each standing on its square.
 void expect_sprites_match_board(BoardSession& s) {
-    std::set<int> listed(s.view.piece_sprites().begin(), s.view.piece_sprites().end());
-    EXPECT_EQ(listed.size(), s.view.piece_sprites().size());
+    const std::vector<int> sprites = s.view.piece_sprites();
+    const std::set<int> listed(sprites.begin(), sprites.end());
+    EXPECT_EQ(listed.size(), sprites.size());
     int occupied = 0;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
@@ -59,6 +60,51 @@ TEST(Playback, FlippedBoardPlaysOnRotatedSquares) {
     s.list.select(0);
     EXPECT_EQ(s.view.display(), test::fresh_picture(s.game, 0));
     expect_sprites_match_board(s);
+}
+
+TEST(Playback, ApplyingAMoveReportsWhatChanged) {
+    for (int flip : {0, 1}) {
+        BoardSession s;
+        test::load_pgn(s, test::kShortGame, flip);
+        s.list.select(1);
+        // Move 3, 炮五进四, takes the middle soldier.
+        const MoveRecord m = s.game.moves[2];
+        const Square from = board::display_square(flip, m.from_row, m.from_column);
+        const Square to = board::display_square(flip, m.to_row, m.to_column);
+        const PieceCode victim = s.game.board[to.row][to.column];
+        ASSERT_NE(victim, kEmpty);
+        const BoardTransition forward = s.playback.play_move_forward(m, 3);
+        EXPECT_EQ(forward.from, from);
+        EXPECT_EQ(forward.to, to);
+        EXPECT_EQ(forward.piece, m.piece);
+        EXPECT_EQ(forward.captured, victim);
+        EXPECT_TRUE(forward.captures());
+        const BoardTransition back = s.playback.take_move_back(s.game.moves[2]);
+        EXPECT_EQ(back.from, from);
+        EXPECT_EQ(back.to, to);
+        EXPECT_EQ(back.captured, victim);
+        EXPECT_EQ(s.game.board[to.row][to.column], victim);
+        EXPECT_FALSE(s.playback.take_move_back(s.game.moves[1]).captures());
+        EXPECT_FALSE(s.playback.play_move_forward(s.game.moves[1], 2).captures());
+    }
+}
+
+TEST(Playback, ASquareHoldsOneSpriteWhateverTheRecordSays) {
+    BoardSession s;
+    test::load_pgn(s, test::kShortGame);
+    const std::size_t pieces = s.view.piece_sprites().size();
+    // A piece placed on an occupied square replaces the sprite there.
+    const int before = s.view.find_piece_sprite(0, 0);
+    s.view.place_piece_sprite(19, 0, 0);
+    EXPECT_FALSE(s.canvas.exists(before));
+    EXPECT_EQ(s.view.piece_sprites().size(), pieces);
+    // A move that starts and ends on one square leaves its piece standing.
+    MoveRecord still = s.game.moves[0];
+    still.to_row = still.from_row;
+    still.to_column = still.from_column;
+    s.playback.play_move_forward(still, 1);
+    EXPECT_NE(s.view.find_piece_sprite(still.from_row, still.from_column), -1);
+    EXPECT_EQ(s.view.piece_sprites().size(), pieces);
 }
 
 TEST(Playback, NavigationButtonsMoveTheSelection) {

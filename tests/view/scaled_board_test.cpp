@@ -69,12 +69,15 @@ TEST_P(ScaledBoard, EveryPlaceIsTheScaledPlaceOfScaleOne) {
         const int w1 = one.canvas.sprite_width(kTitleSprite), ws = scaled.canvas.sprite_width(kTitleSprite);
         EXPECT_NEAR(ws, w1 * s, 2 * s);
     }
-    // The probe finds each piece where playback left it.
+    // Each piece stands where playback left it, on its square's cell at the scale.
     for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 9; ++c)
-            EXPECT_EQ(scaled.view.is_piece_sprite(scaled.view.find_piece_sprite(r, c)),
-                      one.view.is_piece_sprite(one.view.find_piece_sprite(r, c)))
-                << r << "," << c;
+        for (int c = 0; c < 9; ++c) {
+            const int id = scaled.view.find_piece_sprite(r, c);
+            EXPECT_EQ(id != -1, one.view.find_piece_sprite(r, c) != -1) << r << "," << c;
+            if (id == -1) continue;
+            EXPECT_EQ(scaled.canvas.sprite_left(id), scaled.view.square_origin(r, c).x) << r << "," << c;
+            EXPECT_EQ(scaled.canvas.sprite_top(id), scaled.view.square_origin(r, c).y) << r << "," << c;
+        }
 }
 
 TEST_P(ScaledBoard, PlayingAndTakingBackEndsOnTheFreshPicture) {
