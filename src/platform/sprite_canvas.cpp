@@ -67,8 +67,20 @@ std::string text_key(const SpriteCanvas::TextTemplate& t, std::string_view text)
 
 }  // namespace
 
+SpriteCanvas::Picture::Picture(Image pixels) : image(std::move(pixels)), rows(static_cast<std::size_t>(image.height)) {
+    for (int y = 0; y < image.height; ++y) {
+        const Argb* p = &image.pixels[static_cast<std::size_t>(y) * image.width];
+        Row& row = rows[y];
+        row.begin = 0;
+        while (row.begin < image.width && alpha_of(p[row.begin]) == 0) ++row.begin;
+        row.end = image.width;
+        while (row.end > row.begin && alpha_of(p[row.end - 1]) == 0) --row.end;
+        row.opaque = std::all_of(p + row.begin, p + row.end, [](Argb c) { return alpha_of(c) == 255; });
+    }
+}
+
 Rect SpriteCanvas::Sprite::bounds() const {
-    return picture ? rect_at(left, top, picture->width, picture->height) : Rect{};
+    return picture ? rect_at(left, top, picture->image.width, picture->image.height) : Rect{};
 }
 
 SpriteCanvas::SpriteCanvas(int width, int height) : frame_(std::max(width, 0), std::max(height, 0), kGround) {}
@@ -157,7 +169,7 @@ bool SpriteCanvas::visible(int id) const {
 
 int SpriteCanvas::sprite_width(int id) const {
     const Sprite* sprite = find(id);
-    return sprite && sprite->picture ? sprite->picture->width : 0;
+    return sprite && sprite->picture ? sprite->picture->image.width : 0;
 }
 
 int SpriteCanvas::sprite_left(int id) const {
@@ -178,7 +190,7 @@ Rect SpriteCanvas::sprite_bounds(int id) const {
 int SpriteCanvas::hit_test(int x, int y) const {
     for (auto it = sprites_.rbegin(); it != sprites_.rend(); ++it) {
         if (!it->visible || !it->bounds().contains(x, y)) continue;
-        if (alpha_of(it->picture->at(x - it->left, y - it->top)) > 0) return it->id;
+        if (alpha_of(it->picture->image.at(x - it->left, y - it->top)) > 0) return it->id;
     }
     return -1;
 }
@@ -192,12 +204,20 @@ void SpriteCanvas::compose(const Rect& r) {
         if (!sprite.visible) continue;
         const Rect part = intersect(sprite.bounds(), r);
         if (part.empty()) continue;
-        const Image& picture = *sprite.picture;
+        const Picture& picture = *sprite.picture;
         for (int y = part.top; y < part.bottom; ++y) {
-            const Argb* src = picture.pixels.data() +
-                              static_cast<std::size_t>(y - sprite.top) * picture.width + (part.left - sprite.left);
-            Argb* dst = &frame_.at(part.left, y);
-            for (int n = part.width(); n > 0; --n, ++src, ++dst) *dst = blend(*dst, *src);
+            const Picture::Row& row = picture.rows[y - sprite.top];
+            const int left = std::max(part.left, sprite.left + row.begin);
+            const int right = std::min(part.right, sprite.left + row.end);
+            if (left >= right) continue;
+            const Argb* src = picture.image.pixels.data() +
+                              static_cast<std::size_t>(y - sprite.top) * picture.image.width + (left - sprite.left);
+            Argb* dst = &frame_.at(left, y);
+            if (row.opaque) {
+                std::memcpy(dst, src, sizeof(Argb) * static_cast<std::size_t>(right - left));
+                continue;
+            }
+            for (int n = right - left; n > 0; --n, ++src, ++dst) *dst = blend(*dst, *src);
         }
     }
 }
@@ -222,38 +242,38 @@ std::vector<Rect> SpriteCanvas::take_damage() {
 
 // Pictures are cached by where their bytes live, since the same embedded PNGs are set on
 // many sprites; the kept copy of the bytes guards against a buffer reused for other bytes.
-std::shared_ptr<const Image> SpriteCanvas::picture_from_png(std::span<const std::uint8_t> png) {
+std::shared_ptr<const SpriteCanvas::Picture> SpriteCanvas::picture_from_png(std::span<const std::uint8_t> png) {
     if (png.empty()) return nullptr;
     const auto key = std::make_pair(png.data(), png.size());
     if (auto it = png_cache_.find(key); it != png_cache_.end()) {
         if (std::memcmp(it->second.bytes.data(), png.data(), png.size()) == 0) return it->second.picture;
         png_cache_.erase(it);
     }
-    std::shared_ptr<const Image> picture;
-    if (auto decoded = decode_png(png)) picture = std::make_shared<const Image>(std::move(*decoded));
+    std::shared_ptr<const Picture> picture;
+    if (auto decoded = decode_png(png)) picture = std::make_shared<const Picture>(std::move(*decoded));
     if (png_cache_.size() >= kMaxCachedPngs) png_cache_.clear();
     png_cache_.emplace(key, CachedPng{std::vector<std::uint8_t>(png.begin(), png.end()), picture});
     return picture;
 }
 
 // The move counter changes on every animation frame; each text is rendered once.
-std::shared_ptr<const Image> SpriteCanvas::picture_from_text(const TextTemplate& t, std::string_view gbk_text) {
+std::shared_ptr<const SpriteCanvas::Picture> SpriteCanvas::picture_from_text(const TextTemplate& t, std::string_view gbk_text) {
     if (gbk_text.empty()) return nullptr;
     std::string key = text_key(t, gbk_text);
     if (auto it = text_cache_.find(key); it != text_cache_.end()) return it->second;
 
-    std::shared_ptr<const Image> picture;
+    std::shared_ptr<const Picture> picture;
     if (const Font* f = font()) {
         const TextMask mask = f->render(utf8_to_utf32(gbk_to_utf8(gbk_text)), t.pixel_height, t.weight);
         if (mask.width > 0 && mask.height > 0) {
-            auto image = std::make_shared<Image>(mask.width, mask.height);
+            Image image(mask.width, mask.height);
             const Argb rgb = t.colour & 0x00FFFFFFu;
             const int colour_alpha = alpha_of(t.colour);
-            for (std::size_t i = 0; i < image->pixels.size(); ++i) {
+            for (std::size_t i = 0; i < image.pixels.size(); ++i) {
                 const auto a = static_cast<Argb>((mask.coverage[i] * colour_alpha + 127) / 255);
-                image->pixels[i] = rgb | a << 24;
+                image.pixels[i] = rgb | a << 24;
             }
-            picture = std::move(image);
+            picture = std::make_shared<const Picture>(std::move(image));
         }
     }
     if (text_cache_.size() >= kMaxCachedTexts) text_cache_.clear();

@@ -74,6 +74,18 @@ public:
     std::vector<Rect> take_damage();
 
 private:
+    // A sprite's picture with, for each row, the span where it is not fully transparent
+    // and whether that span is fully opaque, so that composing copies or skips whole runs.
+    struct Picture {
+        struct Row {
+            int begin = 0;
+            int end = 0;  // exclusive; begin == end: nothing to draw
+            bool opaque = false;
+        };
+        explicit Picture(Image pixels);
+        Image image;
+        std::vector<Row> rows;
+    };
     struct Sprite {
         int id = 0;
         int left = 0;
@@ -81,12 +93,12 @@ private:
         bool visible = false;
         bool is_text = false;
         TextTemplate text_template;
-        std::shared_ptr<const Image> picture;  // null: nothing to draw
+        std::shared_ptr<const Picture> picture;  // null: nothing to draw
         Rect bounds() const;
     };
     struct CachedPng {
         std::vector<std::uint8_t> bytes;  // to tell a reused buffer from the one cached
-        std::shared_ptr<const Image> picture;
+        std::shared_ptr<const Picture> picture;
     };
 
     Sprite* find(int id);
@@ -96,8 +108,8 @@ private:
     void change_sprite(Sprite& sprite, Change change);
     void mark_dirty(const Rect& r);
     void compose(const Rect& r);
-    std::shared_ptr<const Image> picture_from_png(std::span<const std::uint8_t> png);
-    std::shared_ptr<const Image> picture_from_text(const TextTemplate& t, std::string_view gbk_text);
+    std::shared_ptr<const Picture> picture_from_png(std::span<const std::uint8_t> png);
+    std::shared_ptr<const Picture> picture_from_text(const TextTemplate& t, std::string_view gbk_text);
     const Font* font();
 
     Image frame_;
@@ -106,7 +118,7 @@ private:
     std::vector<Rect> stale_;   // still to recompose
     std::vector<Rect> damage_;  // changed since the last take_damage
     std::map<std::pair<const std::uint8_t*, std::size_t>, CachedPng> png_cache_;
-    std::map<std::string, std::shared_ptr<const Image>> text_cache_;
+    std::map<std::string, std::shared_ptr<const Picture>> text_cache_;
     std::unique_ptr<Font> font_;
     bool font_looked_up_ = false;
 };
