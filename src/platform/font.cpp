@@ -60,7 +60,10 @@ bool load_glyph(FT_Face face, char32_t ch, Weight weight) {
 }  // namespace
 
 std::optional<std::filesystem::path> Font::find(std::string_view family) {
-    FcConfig* config = FcInitLoadConfigAndFonts();
+    // fontconfig's own current configuration, loaded once per process, rather than a new
+    // one per lookup: every canvas looks its font up, and loading takes milliseconds.
+    if (!FcInit()) return std::nullopt;
+    FcConfig* config = FcConfigReference(nullptr);
     if (!config) return std::nullopt;
     std::optional<std::filesystem::path> found;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
