@@ -29,7 +29,7 @@ std::size_t run_of(const std::uint8_t* p, std::size_t limit, std::uint8_t c) {
 
 }  // namespace
 
-LzwEncoder::LzwEncoder() : child_(static_cast<std::size_t>(kCodes) * 256, 0) {
+LzwEncoder::LzwEncoder() {
     for (int c = 0; c < 256; ++c) {
         run_length_[c] = 1;
         run_colour_[c] = static_cast<std::uint8_t>(c);
@@ -40,7 +40,7 @@ LzwEncoder::LzwEncoder() : child_(static_cast<std::size_t>(kCodes) * 256, 0) {
 }
 
 void LzwEncoder::reset_dictionary() {
-    for (std::uint32_t slot : used_) child_[slot] = 0;
+    for (std::uint16_t slot : used_) slots_[slot] = 0;
     used_.clear();
     for (auto& chain : chains_) chain.resize(1);
     next_code_ = kFirstFree;
@@ -48,11 +48,23 @@ void LzwEncoder::reset_dictionary() {
     bits_limit_ = 1 << bits_;
 }
 
+// Multiplicative hashing: the top bits of key × 2^32/φ.
+int LzwEncoder::find(int prefix, std::uint8_t pixel) const {
+    const std::uint32_t key = static_cast<std::uint32_t>(prefix) << 8 | pixel;
+    for (std::uint32_t s = (key * 2654435761u) >> (32 - kSlotBits);; s = (s + 1) & (slots_.size() - 1)) {
+        const std::uint32_t entry = slots_[s];
+        if (entry == 0) return 0;
+        if (entry >> 12 == key) return static_cast<int>(entry & 0xFFF);
+    }
+}
+
 void LzwEncoder::add(int prefix, std::uint8_t pixel) {
     const int code = next_code_++;
-    const std::uint32_t slot = static_cast<std::uint32_t>(prefix) * 256 + pixel;
-    child_[slot] = static_cast<std::uint16_t>(code);
-    used_.push_back(slot);
+    const std::uint32_t key = static_cast<std::uint32_t>(prefix) << 8 | pixel;
+    std::uint32_t s = (key * 2654435761u) >> (32 - kSlotBits);
+    while (slots_[s] != 0) s = (s + 1) & (slots_.size() - 1);
+    slots_[s] = key << 12 | static_cast<std::uint32_t>(code);
+    used_.push_back(static_cast<std::uint16_t>(s));
     if (run_length_[prefix] != 0 && run_colour_[prefix] == pixel) {
         // Only the longest run code of a colour lacks its extension, so the chain grows by one.
         assert(chains_[pixel].size() == run_length_[prefix]);
@@ -134,7 +146,7 @@ void LzwEncoder::encode(std::span<const std::uint8_t> indices, std::vector<std::
             }
         }
         const std::uint8_t pixel = pixels[i++];
-        if (const int extended = child_[static_cast<std::size_t>(current) * 256 + pixel]) {
+        if (const int extended = find(current, pixel)) {
             current = extended;
             continue;
         }
