@@ -14,7 +14,9 @@
 #include <stop_token>
 #include <string>
 
+#include "export/picture_plan.h"
 #include "platform/file_error.h"
+#include "platform/gif_writer.h"
 #include "platform/palette.h"
 #include "record/game_record.h"
 
@@ -27,8 +29,10 @@ struct GifJob {
     int frame_delay = 100;       // hundredths of a second; clamped to 2..65535
     bool start_at_selected_move = false;
     int selected_row = -1;       // the move list's selection; row r shows move r + 1
+    int to_move = 0;             // the last picture shows the position after this move; 0: the game's end
     std::filesystem::path output_folder;
     std::string output_stem;     // file name without ".gif" (UTF-8, as on disk)
+    int threads = 1;             // that encode the pictures, this one included
     std::stop_token stop;        // a stop request ends the job early and writes nothing
 };
 
@@ -59,6 +63,10 @@ public:
     GifResult make(const GifJob& job);
 
 private:
+    // Replays the game and writes its pictures as the plan has them; returns how many
+    // pictures were written, and whether all were.
+    bool write_pictures(const GifJob& job, const PicturePlan& plan, GifWriter& writer, int& pictures);
+
     const Palette& palette_;
     std::function<void(int)> progress_;
 };

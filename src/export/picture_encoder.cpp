@@ -1,0 +1,104 @@
+#include "export/picture_encoder.h"
+
+#include <algorithm>
+
+namespace kelvara {
+
+namespace {
+
+// Enough pictures in hand to keep every thread busy.
+constexpr int kPicturesPerThread = 2;
+
+}  // namespace
+
+PictureEncoder::PictureEncoder(GifWriter& writer, int threads)
+    : writer_(writer), in_flight_(static_cast<std::size_t>(kPicturesPerThread * std::max(threads, 1))) {
+    for (int t = 1; t < threads; ++t) helpers_.emplace_back([this] { help(); });
+}
+
+PictureEncoder::~PictureEncoder() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    work_.notify_all();
+    for (auto& helper : helpers_) helper.join();
+}
+
+void PictureEncoder::encode(Job& job, LzwEncoder& encoder) {
+    const IndexedPicture& p = job.picture;
+    job.encoded = encode_gif_picture(p.indices, p.rect, job.delay, p.transparent_index, encoder, job.blocks);
+    job.picture.indices = {};  // no longer needed: give the memory back now
+}
+
+bool PictureEncoder::write(const Job& job) {
+    if (failed_) return false;
+    if (!job.encoded || !writer_.add_encoded(job.blocks)) failed_ = true;
+    return !failed_;
+}
+
+bool PictureEncoder::add(IndexedPicture picture, int delay) {
+    if (failed_) return false;
+    if (helpers_.empty()) {
+        Job job(std::move(picture), delay);
+        encode(job, encoder_);
+        return write(job);
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        jobs_.emplace_back(std::move(picture), delay);
+    }
+    work_.notify_one();
+    return drain(in_flight_);
+}
+
+bool PictureEncoder::finish() { return drain(0) && !failed_; }
+
+bool PictureEncoder::drain(std::size_t keep) {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        while (!jobs_.empty() && jobs_.front().state == Job::State::Encoded) {
+            const Job job = std::move(jobs_.front());
+            jobs_.pop_front();
+            lock.unlock();
+            write(job);
+            lock.lock();
+        }
+        if (jobs_.size() <= keep) return !failed_;
+        const auto waiting = std::find_if(jobs_.begin(), jobs_.end(),
+                                          [](const Job& j) { return j.state == Job::State::Waiting; });
+        if (waiting == jobs_.end()) {
+            done_.wait(lock);
+            continue;
+        }
+        Job& job = *waiting;
+        job.state = Job::State::Encoding;
+        lock.unlock();
+        encode(job, encoder_);
+        lock.lock();
+        job.state = Job::State::Encoded;
+    }
+}
+
+void PictureEncoder::help() {
+    LzwEncoder encoder;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        auto waiting = jobs_.end();
+        work_.wait(lock, [&] {
+            waiting = std::find_if(jobs_.begin(), jobs_.end(),
+                                   [](const Job& j) { return j.state == Job::State::Waiting; });
+            return stopping_ || waiting != jobs_.end();
+        });
+        if (stopping_) return;
+        Job& job = *waiting;
+        job.state = Job::State::Encoding;
+        lock.unlock();
+        encode(job, encoder);
+        lock.lock();
+        job.state = Job::State::Encoded;
+        done_.notify_one();
+    }
+}
+
+}  // namespace kelvara
