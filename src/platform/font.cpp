@@ -9,15 +9,36 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <vector>
 
 namespace kelvara {
 
 struct Font::Impl {
+    // A character rendered at one size and weight: its coverage and where it goes.
+    struct Glyph {
+        bool loaded = false;
+        int left = 0;     // from the pen position
+        int top = 0;      // rows above the baseline
+        int advance = 0;  // whole pixels
+        int width = 0;
+        int rows = 0;
+        std::vector<std::uint8_t> coverage;
+    };
+
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    // Rendering does not depend on where a glyph lands, so each is rendered once: the
+    // move counter draws a new text for every animation picture from a dozen characters.
+    std::map<std::tuple<char32_t, int, Weight>, Glyph> glyphs;
+
+    const Glyph& glyph(char32_t ch, int pixel_height, Weight weight);
 };
 
 namespace {
+
+constexpr std::size_t kMaxCachedGlyphs = 4096;
 
 // Emboldening strength for weight 700, as a fraction of the em size.
 constexpr double kBoldStrength = 1.0 / 24.0;
@@ -43,6 +64,21 @@ void blit(const FT_Bitmap& bm, TextMask& mask, int x0, int y0) {
     }
 }
 
+// The same for a glyph kept from an earlier rendering.
+template <typename Glyph>
+void blit_cached(const Glyph& g, TextMask& mask, int x0, int y0) {
+    for (int row = 0; row < g.rows; ++row) {
+        const int y = y0 + row;
+        if (y < 0 || y >= mask.height) continue;
+        for (int col = 0; col < g.width; ++col) {
+            const int x = x0 + col;
+            if (x < 0 || x >= mask.width) continue;
+            auto& dst = mask.coverage[static_cast<std::size_t>(y) * mask.width + x];
+            dst = std::max(dst, g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+        }
+    }
+}
+
 bool load_glyph(FT_Face face, char32_t ch, Weight weight) {
     if (FT_Load_Char(face, ch, FT_LOAD_DEFAULT) != 0) return false;
     if (weight == Weight::Bold) {
@@ -58,6 +94,31 @@ bool load_glyph(FT_Face face, char32_t ch, Weight weight) {
 }
 
 }  // namespace
+
+// The face must be set to pixel_height.
+const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch, int pixel_height, Weight weight) {
+    const auto key = std::make_tuple(ch, pixel_height, weight);
+    if (auto it = glyphs.find(key); it != glyphs.end()) return it->second;
+    if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
+    Glyph& g = glyphs[key];
+    if (!load_glyph(face, ch, weight)) return g;
+    const FT_GlyphSlot slot = face->glyph;
+    const FT_Bitmap& bm = slot->bitmap;
+    g.loaded = true;
+    g.left = slot->bitmap_left;
+    g.top = slot->bitmap_top;
+    g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    g.width = static_cast<int>(bm.width);
+    g.rows = static_cast<int>(bm.rows);
+    g.coverage.assign(static_cast<std::size_t>(g.width) * g.rows, 0);
+    for (int row = 0; row < g.rows; ++row) {
+        const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
+        for (int col = 0; col < g.width; ++col)
+            g.coverage[static_cast<std::size_t>(row) * g.width + col] =
+                bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((src[col >> 3] & (0x80 >> (col & 7))) ? 255 : 0) : src[col];
+    }
+    return g;
+}
 
 std::optional<std::filesystem::path> Font::find(std::string_view family) {
     // fontconfig's own current configuration, loaded once per process, rather than a new
@@ -112,15 +173,15 @@ TextMask Font::render(std::u32string_view text, int pixel_height, Weight weight)
     // First pass: the width from the advances; second pass: the pixels.
     int width = 0;
     for (char32_t ch : text)
-        if (load_glyph(face, ch, weight)) width += static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        if (const Impl::Glyph& g = impl_->glyph(ch, pixel_height, weight); g.loaded) width += g.advance;
     mask.width = width;
     mask.coverage.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
     int pen = 0;
     for (char32_t ch : text) {
-        if (!load_glyph(face, ch, weight)) continue;
-        const FT_GlyphSlot slot = face->glyph;
-        blit(slot->bitmap, mask, pen + slot->bitmap_left, ascender - slot->bitmap_top);
-        pen += static_cast<int>((slot->advance.x + 32) >> 6);
+        const Impl::Glyph& g = impl_->glyph(ch, pixel_height, weight);
+        if (!g.loaded) continue;
+        blit_cached(g, mask, pen + g.left, ascender - g.top);
+        pen += g.advance;
     }
     return mask;
 }
