@@ -35,43 +35,65 @@ IndexedPicture PictureDelta::first(const Image& picture) {
     return out;
 }
 
-// The areas' pixels as disjoint spans, each row's spans sorted and merged.
-void PictureDelta::find_spans(std::span<const Rect> areas, int width, int height) {
-    spans_.clear();
-    Rect rows;
+void PictureDelta::find_bands(std::span<const Rect> areas, int width, int height) {
+    bands_.clear();
+    columns_.clear();
     const Rect screen{0, 0, width, height};
-    for (const Rect& a : areas) rows = unite(rows, intersect(a, screen));
-    std::vector<Span> row;
-    for (int y = rows.top; y < rows.bottom; ++y) {
+    std::vector<Rect> rects;
+    std::vector<int> edges;
+    for (const Rect& a : areas) {
+        const Rect r = intersect(a, screen);
+        if (r.empty()) continue;
+        rects.push_back(r);
+        edges.push_back(r.top);
+        edges.push_back(r.bottom);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<Columns> row;
+    for (std::size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int top = edges[e], bottom = edges[e + 1];
         row.clear();
-        for (const Rect& a : areas) {
-            const Rect r = intersect(a, screen);
-            if (y >= r.top && y < r.bottom) row.push_back({y, r.left, r.right});
-        }
-        std::sort(row.begin(), row.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
-        for (const Span& s : row) {
-            if (!spans_.empty() && spans_.back().y == y && s.left <= spans_.back().right)
-                spans_.back().right = std::max(spans_.back().right, s.right);
+        for (const Rect& r : rects)
+            if (r.top <= top && r.bottom >= bottom) row.push_back({r.left, r.right});
+        if (row.empty()) continue;
+        std::sort(row.begin(), row.end(), [](const Columns& a, const Columns& b) { return a.left < b.left; });
+        const std::size_t first = columns_.size();
+        for (const Columns& c : row) {
+            if (columns_.size() > first && c.left <= columns_.back().right)
+                columns_.back().right = std::max(columns_.back().right, c.right);
             else
-                spans_.push_back(s);
+                columns_.push_back(c);
         }
+        bands_.push_back({top, bottom, first, columns_.size() - first});
     }
 }
 
 IndexedPicture PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
-    find_spans(areas, picture.width, picture.height);
-    const auto row_of = [](const Image& image, int y) { return &image.pixels[static_cast<std::size_t>(y) * image.width]; };
+    find_bands(areas, picture.width, picture.height);
+    const bool probe_same = !Rect{0, 0, picture.width, picture.height}.contains(kProbeX, kProbeY) ||
+                            picture.at(kProbeX, kProbeY) == previous_.at(kProbeX, kProbeY);
 
+    // One pass over the areas: every changed pixel is noted and taken into the previous
+    // picture at once (the columns of a band never overlap).
+    changes_.clear();
     Rect changed;
-    for (const Span& s : spans_) {
-        const Argb* now = row_of(picture, s.y);
-        const Argb* before = row_of(previous_, s.y);
-        int first = s.left;
-        while (first < s.right && now[first] == before[first]) ++first;
-        if (first == s.right) continue;
-        int last = s.right - 1;
-        while (now[last] == before[last]) --last;
-        changed = unite(changed, {first, s.y, last + 1, s.y + 1});
+    for (const Band& band : bands_) {
+        for (int y = band.top; y < band.bottom; ++y) {
+            const std::size_t row = static_cast<std::size_t>(y) * picture.width;
+            const Argb* now = picture.pixels.data() + row;
+            Argb* before = previous_.pixels.data() + row;
+            for (std::size_t c = band.first; c < band.first + band.count; ++c) {
+                const std::size_t noted = changes_.size();
+                for (int x = columns_[c].left; x < columns_[c].right; ++x) {
+                    if (now[x] == before[x]) continue;
+                    changes_.push_back({x, y, now[x]});
+                    before[x] = now[x];
+                }
+                if (changes_.size() != noted)
+                    changed = unite(changed, {changes_[noted].x, y, changes_.back().x + 1, y + 1});
+            }
+        }
     }
 
     IndexedPicture out;
@@ -83,20 +105,10 @@ IndexedPicture PictureDelta::next(const Image& picture, std::span<const Rect> ar
     }
     out.rect = changed;
     out.indices.assign(static_cast<std::size_t>(changed.width()) * changed.height(), key_index_);
-    for (const Span& s : spans_) {
-        if (s.y < changed.top || s.y >= changed.bottom) continue;
-        const int left = std::max(s.left, changed.left), right = std::min(s.right, changed.right);
-        const Argb* now = row_of(picture, s.y);
-        const Argb* before = row_of(previous_, s.y);
-        std::uint8_t* index = out.indices.data() + static_cast<std::size_t>(s.y - changed.top) * changed.width();
-        for (int x = left; x < right; ++x)
-            if (now[x] != before[x]) index[x - changed.left] = index_of(now[x]);
-    }
-    const bool probe_same = !Rect{0, 0, picture.width, picture.height}.contains(kProbeX, kProbeY) ||
-                            picture.at(kProbeX, kProbeY) == previous_.at(kProbeX, kProbeY);
+    for (const Change& c : changes_)
+        out.indices[static_cast<std::size_t>(c.y - changed.top) * changed.width() + (c.x - changed.left)] =
+            index_of(c.colour);
     out.transparent_index = probe_same ? key_index_ : index_of(picture.at(kProbeX, kProbeY));
-    for (const Span& s : spans_)
-        std::memcpy(&previous_.at(s.left, s.y), row_of(picture, s.y) + s.left, sizeof(Argb) * (s.right - s.left));
     return out;
 }
 

@@ -32,20 +32,34 @@ public:
     IndexedPicture next(const Image& picture, std::span<const Rect> areas);
 
 private:
-    struct Span {
-        int y;
+    // Rows top to bottom that the same areas cover, and the columns they cover there.
+    struct Band {
+        int top;
+        int bottom;  // exclusive
+        std::size_t first;  // into columns_
+        std::size_t count;
+    };
+    struct Columns {
         int left;
         int right;  // exclusive
     };
+    struct Change {
+        int x;
+        int y;
+        Argb colour;
+    };
 
-    void find_spans(std::span<const Rect> areas, int width, int height);
+    // The areas' pixels as bands of disjoint column ranges.
+    void find_bands(std::span<const Rect> areas, int width, int height);
     std::uint8_t index_of(Argb colour);
 
     PaletteMapper mapper_;
     std::uint8_t key_index_;
     Image previous_;
-    std::vector<Span> spans_;  // disjoint, row by row, left to right
-    Argb last_colour_ = 0;     // the last colour mapped, for runs of one colour
+    std::vector<Band> bands_;
+    std::vector<Columns> columns_;
+    std::vector<Change> changes_;
+    Argb last_colour_ = 0;  // the last colour mapped, for runs of one colour
     std::uint8_t last_index_ = 0;
     bool have_last_ = false;
 };
