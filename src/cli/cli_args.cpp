@@ -22,6 +22,8 @@ std::optional<int> Args::integer(const std::string& option, int low, int high) {
     return v;
 }
 
+int picture_scale(Args& args) { return args.integer("--scale", 1, kLargestScale).value_or(1); }
+
 Args parse_args(int argc, char** argv, const std::set<std::string>& valued, const std::set<std::string>& flags) {
     Args args;
     if (argc < 2) {

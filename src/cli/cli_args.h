@@ -22,6 +22,11 @@ struct Args {
     std::optional<int> integer(const std::string& option, int low, int high);
 };
 
+// The --scale of the picture commands (1 when absent; sets error for a scale the board
+// cannot be drawn at). The board is drawn at its own size only, so far.
+inline constexpr int kLargestScale = 1;
+int picture_scale(Args& args);
+
 // valued: the options that take a value; flags: those that do not. Anything else that
 // starts with "-" is a usage error.
 Args parse_args(int argc, char** argv, const std::set<std::string>& valued, const std::set<std::string>& flags);

@@ -9,6 +9,7 @@ int moves_command(Args& args);
 int text_command(Args& args);
 int games_command(Args& args);
 int bmp_command(Args& args);
+int png_command(Args& args);
 int gif_command(Args& args);
 int pgn_command(Args& args);
 int analyse_command(Args& args);

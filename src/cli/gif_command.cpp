@@ -21,13 +21,15 @@ namespace kelvara::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kelvara-cli gif FILE... [-o DIR] [--game N] [--from-move N] [--delay CS] [--flip] [--title T] "
-    "[--author A] [--jobs N]\n";
+    "usage: kelvara-cli gif FILE... [-o DIR] [--game N] [--from-move N] [--to-move M] [--delay CS] [--flip] "
+    "[--title T] [--author A] [--scale 1] [--jobs N]\n";
 
 struct GifOptions {
     std::filesystem::path folder;
-    int from_move = 0;  // 0: the whole game
+    int from_move = 0;  // 0: from the start of the game
+    int to_move = 0;    // 0: to its end
     int delay = 100;
+    int threads = 1;    // for the pictures of one animation
     int flip_state = 0;
     int game_index = 0;                // which game of each file
     std::optional<std::string> title;  // GBK
@@ -54,6 +56,13 @@ bool make_one(const std::string& path, const std::string& stem, const GifOptions
         job.start_at_selected_move = true;
         job.selected_row = options.from_move - 1;
     }
+    if (options.to_move > list.row_count()) {
+        errors << "kelvara-cli: " << path << " has " << list.row_count() << " moves, not " << options.to_move
+               << "\n";
+        return false;
+    }
+    job.to_move = options.to_move;
+    job.threads = options.threads;
     job.output_folder = options.folder;
     job.output_stem = stem + game_name_suffix(*opened);
     const GifResult result = GifMaker(palette).make(job);
@@ -76,15 +85,20 @@ int gif_command(Args& args) {
     options.delay = settings.frame_delay;
     options.author = settings.author;
     const auto from_move = args.integer("--from-move", 1, 1 << 30);
+    const auto to_move = args.integer("--to-move", 1, 1 << 30);
     const auto delay = args.integer("--delay", -(1 << 30), 1 << 30);
     const auto jobs = args.integer("--jobs", 1, 256);
     const auto game = game_index_option(args);
+    picture_scale(args);
+    if (args.error.empty() && from_move && to_move && *to_move < *from_move)
+        args.error = "--to-move must not come before --from-move";
     if (args.files.empty() || !args.error.empty()) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << kUsage;
         return 2;
     }
     options.from_move = from_move.value_or(0);
     options.game_index = *game;
+    options.to_move = to_move.value_or(0);
     options.delay = delay.value_or(options.delay);
     options.flip_state = args.has("--flip") ? 1 : 0;
     if (auto t = args.value("--title")) options.title = utf8_to_gbk(*t);
@@ -94,9 +108,10 @@ int gif_command(Args& args) {
     const Palette palette = load_animation_palette();  // read-only, shared by the threads
     // Records of the same name from different folders must not overwrite each other.
     const std::vector<std::string> stems = distinct_output_stems(args.files);
-    const int threads =
-        std::min<int>(static_cast<int>(args.files.size()),
-                      jobs.value_or(static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))));
+    const int cores = jobs.value_or(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    const int threads = std::min<int>(static_cast<int>(args.files.size()), cores);
+    // Cores the records leave idle go to the pictures of each animation.
+    options.threads = std::max(1, cores / threads);
     std::atomic<std::size_t> next{0};
     std::atomic<bool> failed{false};
     std::mutex print;

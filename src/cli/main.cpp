@@ -38,10 +38,13 @@ constexpr const char* kUsage =
     "                        their comments and alternatives, and where the reading stopped)\n"
     "  text [--game N] FILE  the moves as text, as the copy command gives them\n"
     "  games [--json] FILE   the games of the file: number, title, red, black, result, plies\n"
-    "  bmp FILE [--game N] [--move N] [--flip] [-o OUT]\n"
+    "  bmp|png FILE [--game N] [--move N] [--flip] [--scale 1] [-o OUT]\n"
     "                        the board picture after move N (0: the start), as the snapshot saves it\n"
-    "  gif FILE... [-o DIR] [--game N] [--from-move N] [--delay CS] [--flip] [--title T] [--author A]\n"
-    "      [--jobs N]        the animation of each record, as the make command writes it\n"
+    "  gif FILE... [-o DIR] [--game N] [--from-move N] [--to-move M] [--delay CS] [--flip] [--title T]\n"
+    "      [--author A] [--scale 1] [--jobs N]\n"
+    "                        the animation of each record, as the make command writes it; from move N\n"
+    "                        (the position before it, as the start-at-selected-move option does) to the\n"
+    "                        position after move M\n"
     "  pgn [--game N] [--notation chinese|wxf|iccs] [--encoding gbk|utf-8] [-o OUT] FILE\n"
     "                        the game as PGN (CR LF), with its facts, comments and variations\n"
     "      [--annotate [--depth D | --movetime MS] [--engine PATH] [--threads T]]\n"
@@ -61,9 +64,10 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
     clean_up_on_signals();
-    const std::set<std::string> valued = {"-o",       "--move",     "--from-move", "--delay",    "--title",
-                                          "--author", "--jobs",     "--game",      "--notation", "--encoding",
-                                          "--depth",  "--movetime", "--engine",    "--threads"};
+    const std::set<std::string> valued = {"-o",       "--move",     "--from-move", "--to-move",  "--delay",
+                                          "--title",  "--author",   "--scale",     "--jobs",     "--game",
+                                          "--notation", "--encoding", "--depth",   "--movetime", "--engine",
+                                          "--threads"};
     const std::set<std::string> flags = {"--json", "--flip", "--annotate"};
     Args args = parse_args(argc, argv, valued, flags);
     if (!args.error.empty()) {
@@ -74,6 +78,7 @@ int main(int argc, char** argv) {
     if (args.command == "text") return text_command(args);
     if (args.command == "games") return games_command(args);
     if (args.command == "bmp") return bmp_command(args);
+    if (args.command == "png") return png_command(args);
     if (args.command == "gif") return gif_command(args);
     if (args.command == "pgn") return pgn_command(args);
     if (args.command == "analyse") return analyse_command(args);

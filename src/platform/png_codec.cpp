@@ -57,13 +57,13 @@ bool read_rgba(png_structp png, png_infop info, ReadCursor& cursor, std::vector<
     return true;
 }
 
-bool write_rgba(png_structp png, png_infop info, std::vector<std::uint8_t>& out, int width, int height,
-                std::vector<png_bytep>& rows) {
+bool write_rows(png_structp png, png_infop info, std::vector<std::uint8_t>& out, int width, int height,
+                int colour_type, std::vector<png_bytep>& rows) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &out, write_to_vector, nullptr);
     png_set_compression_level(png, 9);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, colour_type,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
@@ -91,22 +91,25 @@ std::optional<Image> decode_png(std::span<const std::uint8_t> bytes) {
     return image;
 }
 
-std::vector<std::uint8_t> encode_png(const Image& image) {
-    std::vector<std::uint8_t> rgba(image.pixels.size() * 4);
+std::vector<std::uint8_t> encode_png(const Image& image, PngChannels channels) {
+    const std::size_t stride = channels == PngChannels::Rgba ? 4 : 3;
+    std::vector<std::uint8_t> bytes(image.pixels.size() * stride);
     for (std::size_t i = 0; i < image.pixels.size(); ++i) {
         const Argb p = image.pixels[i];
-        rgba[i * 4] = static_cast<std::uint8_t>(red_of(p));
-        rgba[i * 4 + 1] = static_cast<std::uint8_t>(green_of(p));
-        rgba[i * 4 + 2] = static_cast<std::uint8_t>(blue_of(p));
-        rgba[i * 4 + 3] = static_cast<std::uint8_t>(alpha_of(p));
+        std::uint8_t* b = &bytes[i * stride];
+        b[0] = static_cast<std::uint8_t>(red_of(p));
+        b[1] = static_cast<std::uint8_t>(green_of(p));
+        b[2] = static_cast<std::uint8_t>(blue_of(p));
+        if (stride == 4) b[3] = static_cast<std::uint8_t>(alpha_of(p));
     }
     std::vector<png_bytep> rows(static_cast<std::size_t>(image.height));
-    for (int y = 0; y < image.height; ++y) rows[y] = rgba.data() + static_cast<std::size_t>(y) * image.width * 4;
+    for (int y = 0; y < image.height; ++y) rows[y] = bytes.data() + static_cast<std::size_t>(y) * image.width * stride;
     std::vector<std::uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, quiet_error, ignore_warning);
     if (!png) return out;
     png_infop info = png_create_info_struct(png);
-    if (!info || !write_rgba(png, info, out, image.width, image.height, rows)) out.clear();
+    const int colour_type = channels == PngChannels::Rgba ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+    if (!info || !write_rows(png, info, out, image.width, image.height, colour_type, rows)) out.clear();
     png_destroy_write_struct(&png, &info);
     return out;
 }

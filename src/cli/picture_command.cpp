@@ -10,12 +10,19 @@
 
 namespace kelvara::cli {
 
-int bmp_command(Args& args) {
+namespace {
+
+enum class PictureFormat { Bmp, Png };
+
+// The board picture after a move, as the snapshot saves it.
+int picture_command(Args& args, PictureFormat format) {
+    const char* const extension = format == PictureFormat::Bmp ? "bmp" : "png";
     const auto move = args.integer("--move", 0, 1 << 30);
     const auto game = game_index_option(args);
+    picture_scale(args);
     if (args.files.size() != 1 || !args.error.empty()) {
-        std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n")
-                  << "usage: kelvara-cli bmp FILE [--game N] [--move N] [--flip] [-o OUT]\n";
+        std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << "usage: kelvara-cli "
+                  << extension << " FILE [--game N] [--move N] [--flip] [--scale 1] [-o OUT]\n";
         return 2;
     }
     BoardSession session;
@@ -30,10 +37,11 @@ int bmp_command(Args& args) {
         return 1;
     }
     session.list.select(n - 1);
-    const auto bytes = take_board_picture(session.view);
+    const Image picture = take_board_image(session.view);
+    const auto bytes = format == PictureFormat::Bmp ? board_bmp(picture) : board_png(picture);
     const std::string stem =
         output_stem(std::filesystem::path(args.files[0]).filename().string()) + game_name_suffix(*opened);
-    const std::string out = args.value("-o").value_or(stem + "-" + std::to_string(n) + ".bmp");
+    const std::string out = args.value("-o").value_or(stem + "-" + std::to_string(n) + "." + extension);
     FileError error;
     if (bytes.empty() || !write_file_atomically(out, bytes, &error)) {
         std::cerr << "kelvara-cli: cannot write " << out << ": " << english_reason(error) << "\n";
@@ -42,5 +50,11 @@ int bmp_command(Args& args) {
     std::cout << out << "\n";
     return 0;
 }
+
+}  // namespace
+
+int bmp_command(Args& args) { return picture_command(args, PictureFormat::Bmp); }
+
+int png_command(Args& args) { return picture_command(args, PictureFormat::Png); }
 
 }  // namespace kelvara::cli
