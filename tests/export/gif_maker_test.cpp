@@ -4,10 +4,12 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <fstream>
 #include <thread>
 
 #include "export/animation_palette.h"
+#include "export/picture_plan.h"
 #include "export/progress_stride.h"
 #include "support/gif_reading.h"
 #include "platform/gif_codec.h"
@@ -63,6 +65,38 @@ struct Fixture {
         return session.canvas.composed();
     }
 };
+
+TEST(PicturePlan, StartsAndEndsWhereTheOptionsSay) {
+    struct Case {
+        int moves;
+        bool at_selected;
+        int row;
+        int to_move;
+        PicturePlan plan;  // moves, first, last, without markers, offset
+    };
+    const Case cases[] = {
+        {6, false, 3, 0, {6, 0, 6, false, 0}},   // the option off: the whole game
+        {6, true, -1, 0, {6, 0, 6, false, 0}},   // nothing selected: the whole game
+        {6, true, 2, 0, {6, 2, 6, true, 2}},     // move 3 selected: from the position after move 2
+        {6, true, 0, 0, {6, 1, 6, false, 0}},    // move 1 selected: from move 1, its markers shown
+        {6, true, 5, 0, {6, 5, 6, true, 5}},
+        {6, false, -1, 4, {6, 0, 4, false, 0}},  // ending at move 4
+        {6, true, 2, 3, {6, 2, 3, true, 2}},
+        {6, true, 2, 9, {6, 2, 6, true, 2}},     // past the end: to the end
+        {6, true, 4, 2, {6, 4, 4, true, 4}},     // before the start: the start alone
+        {1, true, 0, 0, {1, 1, 1, false, 0}},    // one move, selected: one picture
+        {0, true, 0, 0, {0, 0, 0, false, 0}},    // no moves: the start alone
+    };
+    for (const Case& c : cases) {
+        const PicturePlan p = plan_pictures(c.moves, c.at_selected, c.row, c.to_move);
+        const std::string which = std::to_string(c.moves) + " " + std::to_string(c.row) + " " + std::to_string(c.to_move);
+        EXPECT_EQ(p.first_move, c.plan.first_move) << which;
+        EXPECT_EQ(p.last_move, c.plan.last_move) << which;
+        EXPECT_EQ(p.first_without_markers, c.plan.first_without_markers) << which;
+        EXPECT_EQ(p.counter_offset, c.plan.counter_offset) << which;
+        EXPECT_EQ(p.pictures(), c.plan.last_move - c.plan.first_move + 1) << which;
+    }
+}
 
 TEST(ProgressStride, MatchesTheBarsKnownSteps) {
     const std::pair<int, ProgressStride> cases[] = {
@@ -209,6 +243,61 @@ TEST(GifMaker, StartAtTheSelectedMove) {
     }
 }
 
+TEST(GifMaker, EndsAtTheMoveAskedWithTheBoardsOfThoseMoves) {
+    const Palette palette = load_animation_palette();
+    for (int flip : {0, 1}) {
+        {  // from move 3 (the position after move 2, no markers) to move 5
+            Fixture f(kGame, flip);
+            f.job.start_at_selected_move = true;
+            f.job.selected_row = 2;
+            f.job.to_move = 5;
+            const GifResult r = GifMaker(palette).make(f.job);
+            ASSERT_TRUE(r.ok());
+            EXPECT_EQ(r.pictures, 4);
+            const auto frames = test::compose_gif(r.path);
+            ASSERT_EQ(frames.size(), 4u);
+            f.board_at(1);
+            f.session.view.hide_move_markers();
+            f.session.view.set_move_counter(4, 0);
+            EXPECT_EQ(frames[0], mapped(palette, f.session.canvas.composed())) << flip;
+            for (int move = 3; move <= 5; ++move) {
+                f.board_at(move - 1);
+                f.session.view.set_move_counter(4, move - 2);  // counted from the first picture
+                EXPECT_EQ(frames[move - 2], mapped(palette, f.session.canvas.composed())) << move << " " << flip;
+            }
+        }
+        {  // from the start to move 2: the boards as the user steps through them
+            Fixture f(kGame, flip);
+            f.job.to_move = 2;
+            const auto frames = test::compose_gif(GifMaker(palette).make(f.job).path);
+            ASSERT_EQ(frames.size(), 3u);
+            for (int row = -1; row < 2; ++row) EXPECT_EQ(frames[row + 1], mapped(palette, f.board_at(row))) << row;
+        }
+    }
+}
+
+TEST(GifMaker, AnyNumberOfThreadsWritesTheSameFile) {
+    const Palette palette = load_animation_palette();
+    Fixture f;
+    std::string one;
+    std::vector<int> one_progress;
+    for (int threads : {1, 2, 3, 8}) {
+        f.job.threads = threads;
+        GifMaker maker(palette);
+        std::vector<int> progress;
+        maker.on_progress([&](int w) { progress.push_back(w); });
+        const GifResult r = maker.make(f.job);
+        ASSERT_TRUE(r.ok()) << threads;
+        if (threads == 1) {
+            one = test::read_file(r.path);
+            one_progress = progress;
+            continue;
+        }
+        EXPECT_TRUE(test::read_file(r.path) == one) << threads << " threads";
+        EXPECT_EQ(progress, one_progress) << threads << " threads";
+    }
+}
+
 TEST(GifMaker, ProgressFillsTheBar) {
     Fixture f;
     const Palette palette = load_animation_palette();
@@ -253,11 +342,17 @@ TEST(GifMaker, MakingAgainReplacesTheFileAndFailuresLeaveNothingBehind) {
     rlimit small = old_limit;
     small.rlim_cur = 20000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const GifResult failed = GifMaker(palette).make(f.job);
+    GifResult failed[2];
+    for (int threads : {1, 2}) {
+        f.job.threads = threads;
+        failed[threads - 1] = GifMaker(palette).make(f.job);
+    }
     setrlimit(RLIMIT_FSIZE, &old_limit);
     signal(SIGXFSZ, old_handler);
-    EXPECT_EQ(failed.failure, GifResult::Failure::File);
-    EXPECT_EQ(english_reason(failed.error), "File too large");
+    for (const GifResult& r : failed) {
+        EXPECT_EQ(r.failure, GifResult::Failure::File);
+        EXPECT_EQ(english_reason(r.error), "File too large");  // the reason the system gave
+    }
     EXPECT_EQ(test::read_file(again.path), good);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.job.output_folder), {}), 1);
 
