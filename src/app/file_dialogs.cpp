@@ -61,8 +61,13 @@ QString QtFileDialogs::picture_to_save(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("保存棋图"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("BMP图片文件(*.bmp)"));
+    const QString bmp = QStringLiteral("BMP图片文件(*.bmp)");
+    const QString png = QStringLiteral("PNG图片文件(*.png)");
+    dialog.setNameFilters({bmp, png});
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, png](const QString& filter) {
+        dialog.setDefaultSuffix(filter == png ? QStringLiteral("png") : QStringLiteral("bmp"));
+    });
     return chosen_file(dialog);
 }
 

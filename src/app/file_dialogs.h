@@ -24,8 +24,8 @@ public:
     virtual ~FileDialogs() = default;
     // The record file the user chose, or an empty string when the dialog was cancelled.
     virtual QString record_to_open(QWidget* parent) = 0;
-    // Where the board picture goes (with .bmp added when the name has no suffix), or
-    // an empty string when the dialog was cancelled.
+    // Where the board picture goes, as a BMP or a PNG file (the suffix of the type chosen
+    // added when the name has none), or an empty string when the dialog was cancelled.
     virtual QString picture_to_save(QWidget* parent) = 0;
     // Opens a file or a folder in the program the desktop has for it (the file manager,
     // the picture viewer); false when there is none.

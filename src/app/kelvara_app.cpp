@@ -1,6 +1,8 @@
 #include "app/kelvara_app.h"
 
+#include <algorithm>
 #include <string>
+#include <thread>
 
 #include "export/animation_palette.h"
 #include "platform/app_paths.h"
@@ -77,10 +79,10 @@ bool KelvaraApp::remember_board_turned(FileError* error) {
     return save_settings(error);
 }
 
-std::vector<std::uint8_t> KelvaraApp::board_picture() {
+Image KelvaraApp::board_image() {
     BoardSession& s = *session_;
-    if (s.view.scale() == 1) return take_board_picture(s.view);
-    return take_board_picture(s.game, s.list.selection(), 1);
+    if (s.view.scale() == 1) return take_board_image(s.view);
+    return take_board_image(s.game, s.list.selection(), 1);
 }
 
 GifJob KelvaraApp::animation_job() const {
@@ -94,6 +96,8 @@ GifJob KelvaraApp::animation_job() const {
     job.selected_row = s.list.selection();
     job.output_folder = animation_folder_();
     job.output_stem = output_stem(record_path_.filename().string()) + record_name_suffix_;
+    // The window waits while the job runs: every core may encode its pictures.
+    job.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     return job;
 }
 

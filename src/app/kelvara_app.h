@@ -61,8 +61,9 @@ public:
     // Keeps the board's orientation in the settings file, for the next start.
     bool remember_board_turned(FileError* error = nullptr);
 
-    // The board as the snapshot saves it: at scale 1, whatever scale the screen shows.
-    std::vector<std::uint8_t> board_picture();
+    // The board as the snapshot saves it and the clipboard takes it: at scale 1, whatever
+    // scale the screen shows.
+    Image board_image();
 
     // The animation of the loaded record as the board shows it: its title and author
     // line, the frame delay, and the selected move when the animation starts there.

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <iostream>
+
 #include "app/analysis_controller.h"
 #include "app/analysis_strip.h"
 #include "app/board_display.h"
@@ -142,6 +144,7 @@ void MainWindow::create_board_menu() {
     };
     QAction* copy = add(layout::kCopyTextAction, &MainWindow::copy_record_text);
     QAction* save = add(layout::kSavePictureAction, &MainWindow::save_board_picture);
+    QAction* copy_picture = add(layout::kCopyPictureAction, &MainWindow::copy_board_picture);
     add(layout::kPasteRecordAction, &MainWindow::paste_record);
     QAction* save_pgn = add(layout::kSavePgnAction, &MainWindow::save_record_as_pgn);
     analysis_action_ = board_menu_->addAction(text_of(layout::kAnalysisAction));
@@ -153,9 +156,9 @@ void MainWindow::create_board_menu() {
     whole_game->setObjectName(text_of(layout::kGameAnalysisAction));
     connect(whole_game, &QAction::triggered, this, [this] { analysis_->analyse_game(); });
     // Pasting and the analysis strip need no record; the other commands work on the one shown.
-    display_->set_menu(board_menu_, [this, copy, save, save_pgn, whole_game] {
+    display_->set_menu(board_menu_, [this, copy, save, copy_picture, save_pgn, whole_game] {
         const bool loaded = app_.session().game.loaded;
-        for (QAction* a : {copy, save, save_pgn, whole_game}) a->setEnabled(loaded);
+        for (QAction* a : {copy, save, copy_picture, save_pgn, whole_game}) a->setEnabled(loaded);
         return true;
     });
 }
@@ -277,14 +280,28 @@ void MainWindow::save_board_picture() {
         show_message(QStringLiteral("请先停止自动演示！"), kNotice, MessageIcon::Information);
         return;
     }
-    const std::vector<std::uint8_t> bytes = app_.board_picture();
-    if (bytes.empty()) return;
+    const Image picture = app_.board_image();
+    if (picture.empty()) return;
     const QString file_name = dialogs_.picture_to_save(this);
     if (file_name.isEmpty()) return;
+    // The name's suffix says the format: the dialog adds the one of the type chosen.
+    const bool png = file_name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    const std::vector<std::uint8_t> bytes = png ? board_png(picture) : board_bmp(picture);
     FileError error;
     if (!write_file_atomically(local_path(file_name), bytes, &error))
         show_message(QStringLiteral("保存棋图失败！\n") + file_name + QStringLiteral("：") + chinese_reason(error), kError,
                      MessageIcon::Critical);
+}
+
+void MainWindow::copy_board_picture() {
+    const QImage picture = to_qimage(app_.board_image());
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setImage(picture);
+    // Judged by what the clipboard holds afterwards, as for the text.
+    if (clipboard->image().convertToFormat(picture.format()) == picture)
+        show_message(QStringLiteral("复制棋图成功！"), kNotice, MessageIcon::Information);
+    else
+        show_message(QStringLiteral("复制棋图失败！"), kError, MessageIcon::Warning);
 }
 
 void MainWindow::toggle_demonstration() {
@@ -337,10 +354,14 @@ void MainWindow::animation_made(const GifResult& result) {
             break;
         }
         case GifResult::Failure::Folder:
+            std::cerr << "kelvara: cannot create " << result.path.parent_path().string() << ": "
+                      << english_reason(result.error) << "\n";
             show_message(QStringLiteral("无法创建文件夹：") + folder + QStringLiteral("\n") + chinese_reason(result.error),
                          kError, MessageIcon::Critical);
             break;
         case GifResult::Failure::File:
+            std::cerr << "kelvara: cannot write " << result.path.string() << ": " << english_reason(result.error)
+                      << "\n";
             show_message(QStringLiteral("无法写入动画文件：") + file + QStringLiteral("\n") + chinese_reason(result.error),
                          kError, MessageIcon::Critical);
             break;

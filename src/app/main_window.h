@@ -51,6 +51,8 @@ public:
     void flip_board();
     void copy_record_text();
     void save_board_picture();
+    // The board picture, as the snapshot saves it, on the clipboard as an image.
+    void copy_board_picture();
     // Reads the clipboard's text as a record and shows it.
     void paste_record();
     // Writes the game on screen as a PGN file the user names.

@@ -51,6 +51,7 @@ inline constexpr std::u16string_view kDemoTimer = u"时钟1";
 inline constexpr std::u16string_view kBoardMenu = u"超级菜单1";
 inline constexpr std::u16string_view kCopyTextAction = u"复制文本棋谱";
 inline constexpr std::u16string_view kSavePictureAction = u"截取当前棋图";
+inline constexpr std::u16string_view kCopyPictureAction = u"复制棋图";
 inline constexpr std::u16string_view kPasteRecordAction = u"粘贴棋谱";
 inline constexpr std::u16string_view kSavePgnAction = u"另存为PGN棋谱";
 inline constexpr std::u16string_view kAnalysisAction = u"分析";

@@ -2,14 +2,18 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <algorithm>
 
+#include "app/graphic_button.h"
 #include "app/main_window_layout.h"
 #include "app/skin.h"
+#include "export/picture_plan.h"
 
 namespace kelvara {
 
@@ -34,10 +38,49 @@ constexpr ControlPlace kBarEnd{u"画板3", 209, 32, 1, 14};
 constexpr ControlPlace kStartText{u"标签_起始着", 9, 49, 201, 16};
 constexpr int kFullFill = kBar.width - kFill.left;
 
+// Before the job: "制作到第 [N] 着  确定 取消" where the busy animation will be.
+constexpr ControlPlace kRangeLabel{u"标签_制作到", 8, 9, 50, 18};
+constexpr ControlPlace kLastMoveBox{u"编辑框_末着", 62, 9, 44, 18};
+constexpr ControlPlace kMoveLabel{u"标签_着", 110, 9, 16, 18};
+constexpr ControlPlace kStartButton{u"图形按钮_确定", 140, 9, 32, 18};
+constexpr ControlPlace kCancelButton{u"图形按钮_取消", 178, 9, 32, 18};
+
+QString text_of(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void put(QWidget* widget, const ControlPlace& place) {
+    widget->setObjectName(text_of(place.name));
+    widget->setGeometry(place.left, place.top, place.width, place.height);
+}
+
+QFont text_font() {
+    QFont font;
+    font.setPixelSize(kTextPixelSize);
+    return font;
+}
+
+QLabel* text_label(QWidget* parent, const ControlPlace& place, const QString& text, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    put(label, place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFont(text_font());
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, kDialogLabelText);
+    label->setPalette(colours);
+    return label;
+}
+
+// A layer over the whole window that holds one stage's controls.
+QWidget* stage(QWidget* window) {
+    auto* layer = new QWidget(window);
+    layer->setGeometry(window->rect());
+    return layer;
+}
+
 QLabel* picture_box(QWidget* parent, const ControlPlace& place, const QPixmap& picture) {
     auto* box = new QLabel(parent);
-    box->setObjectName(QString::fromUtf16(place.name.data(), static_cast<qsizetype>(place.name.size())));
-    box->setGeometry(place.left, place.top, place.width, place.height);
+    put(box, place);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // a narrow fill shows the picture's left part
     box->setPixmap(picture);
     return box;
@@ -47,9 +90,9 @@ QLabel* picture_box(QWidget* parent, const ControlPlace& place, const QPixmap& p
 
 QString animation_start_text(const GifJob& job) {
     const int moves = static_cast<int>(job.game.moves.size());
-    const int pictures = animation_pictures(moves, job.start_at_selected_move, job.selected_row);
-    if (pictures == moves + 1) return {};
-    return QStringLiteral("从第%1着开始制作，共%2幅图").arg(job.selected_row + 1).arg(pictures);
+    const PicturePlan plan = plan_pictures(moves, job.start_at_selected_move, job.selected_row, job.to_move);
+    if (plan.first_move == 0) return {};
+    return QStringLiteral("从第%1着开始制作，共%2幅图").arg(job.selected_row + 1).arg(plan.pictures());
 }
 
 MakerWindow::MakerWindow(GifJob job, const Palette& palette, QWidget* parent)
@@ -70,29 +113,57 @@ MakerWindow::~MakerWindow() {
 }
 
 void MakerWindow::create_controls() {
-    busy_ = picture_box(this, kBusy, busy_frame(0));
+    progress_ = stage(this);
+    busy_ = picture_box(progress_, kBusy, busy_frame(0));
     busy_timer_ = new QTimer(this);
     connect(busy_timer_, &QTimer::timeout, this, [this] {
         busy_frame_ = (busy_frame_ + 1) % kBusyFrameCount;
         busy_->setPixmap(busy_frame(busy_frame_));
     });
-    QLabel* bar = picture_box(this, kBar, progress_empty());
+    QLabel* bar = picture_box(progress_, kBar, progress_empty());
     fill_ = picture_box(bar, kFill, progress_fill());
-    picture_box(this, kBarEnd, progress_end());
+    picture_box(progress_, kBarEnd, progress_end());
+    progress_->hide();
 
     const QString start = animation_start_text(job_);
-    if (!start.isEmpty()) {
-        auto* label = new QLabel(start, this);
-        label->setObjectName(QString::fromUtf16(kStartText.name.data(), static_cast<qsizetype>(kStartText.name.size())));
-        label->setGeometry(kStartText.left, kStartText.top, kStartText.width, kStartText.height);
-        label->setAlignment(Qt::AlignCenter);
-        QFont font = label->font();
-        font.setPixelSize(kTextPixelSize);
-        label->setFont(font);
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, kDialogLabelText);
-        label->setPalette(colours);
-    }
+    if (!start.isEmpty()) start_text_ = text_label(this, kStartText, start, Qt::AlignHCenter);
+    create_range_controls();
+}
+
+void MakerWindow::create_range_controls() {
+    range_ = stage(this);
+    const int moves = static_cast<int>(job_.game.moves.size());
+    const PicturePlan plan = plan_pictures(moves, job_.start_at_selected_move, job_.selected_row, 0);
+    // At least the first move the animation shows played: the selected one, or move 1.
+    const int first_played = plan.first_without_markers ? plan.first_move + 1 : std::max(plan.first_move, 1);
+
+    text_label(range_, kRangeLabel, QStringLiteral("制作到第"), Qt::AlignRight);
+    last_move_ = new QSpinBox(range_);
+    put(last_move_, kLastMoveBox);
+    last_move_->setFrame(false);
+    last_move_->setFont(text_font());
+    last_move_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    last_move_->setAlignment(Qt::AlignCenter);
+    last_move_->setRange(std::min(first_played, moves), moves);
+    last_move_->setValue(moves);
+    QPalette colours = last_move_->palette();
+    colours.setColor(QPalette::Base, kEditFill);
+    colours.setColor(QPalette::Text, kEditText);
+    last_move_->setPalette(colours);
+    connect(last_move_, &QSpinBox::valueChanged, this, [this](int move) {
+        job_.to_move = move;
+        if (start_text_) start_text_->setText(animation_start_text(job_));
+    });
+    text_label(range_, kMoveLabel, QStringLiteral("着"), Qt::AlignLeft);
+
+    auto* start = new GraphicButton(button_pictures(SkinButton::Ok), range_);
+    put(start, kStartButton);
+    connect(start, &QAbstractButton::clicked, this, &MakerWindow::start_job);
+    auto* cancel = new GraphicButton(button_pictures(SkinButton::Cancel), range_);
+    put(cancel, kCancelButton);
+    connect(cancel, &QAbstractButton::clicked, this, &MakerWindow::reject);
+    last_move_->setFocus();
+    last_move_->selectAll();
 }
 
 void MakerWindow::shape_and_place() {
@@ -115,14 +186,21 @@ void MakerWindow::shape_and_place() {
 
 int MakerWindow::progress_width() const { return fill_->width(); }
 
-void MakerWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!started_) start_job();
+void MakerWindow::keyPressEvent(QKeyEvent* event) {
+    if (!started_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        start_job();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MakerWindow::start_job() {
+    if (started_) return;
     started_ = true;
     running_ = true;
+    job_.to_move = last_move_->value();
+    range_->hide();
+    progress_->show();
     busy_timer_->start(kBusyFrameMilliseconds);
     job_.stop = stop_.get_token();
     worker_ = std::thread([this, job = std::move(job_)] {

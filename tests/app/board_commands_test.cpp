@@ -4,9 +4,11 @@
 #include <QMenu>
 #include <QTest>
 
+#include "app/board_display.h"
 #include "app/ui_text.h"
 #include "gui_fixture.h"
 #include "notation/text_record.h"
+#include "platform/png_codec.h"
 #include "view/board_commands.h"
 
 namespace kelvara::test {
@@ -101,6 +103,32 @@ TEST_F(BoardCommandsTest, PictureIsSavedWhereTheUserSaysOrTheFailureIsReported) 
     action(u"截取当前棋图")->trigger();
     EXPECT_EQ(message_count(), 1);
     EXPECT_EQ(dialogs.save_asked, 3);
+}
+
+TEST_F(BoardCommandsTest, PictureIsSavedAsPngWhenTheNameSaysSo) {
+    open_through_button("game.pgn", kShortPgn);
+    click(u"图形按钮_下步");
+    const Image expected = take_board_image(session().view);
+    for (const char* name : {"board.png", "BOARD.PNG"}) {
+        dialogs.save_answer = QString::fromStdString((dir.path() / name).string());
+        action(u"截取当前棋图")->trigger();
+        const std::string saved = test::read_file(dir.path() / name);
+        const auto decoded = decode_png({reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size()});
+        ASSERT_TRUE(decoded) << name;
+        EXPECT_TRUE(*decoded == expected) << name;
+    }
+    EXPECT_EQ(message_count(), 0);
+}
+
+TEST_F(BoardCommandsTest, CopyPictureOffersTheBoardPictureOnTheClipboard) {
+    open_through_button("game.pgn", kShortPgn);
+    click(u"图形按钮_尾步");
+    action(u"复制棋图")->trigger();
+    expect_message(0, "复制棋图成功！", "提示", MessageIcon::Information);
+    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied.size(), QSize(260, 320));
+    EXPECT_EQ(copied, to_qimage(take_board_image(session().view)));
+    EXPECT_EQ(shown_board(), expected_board(5));  // the counter and author stay on screen
 }
 
 TEST_F(BoardCommandsTest, PictureIsRefusedDuringTheDemonstration) {

@@ -47,8 +47,9 @@ TEST_F(MainWindowTest, IsAFramelessFixedWindowWithEveryControlInPlace) {
     auto* menu = window->findChild<QMenu*>(QStringLiteral("超级菜单1"));
     ASSERT_NE(menu, nullptr);
     const QStringList actions = {QStringLiteral("复制文本棋谱"), QStringLiteral("截取当前棋图"),
-                                 QStringLiteral("粘贴棋谱"), QStringLiteral("另存为PGN棋谱"),
-                                 QStringLiteral("分析"),       QStringLiteral("分析全局")};
+                                 QStringLiteral("复制棋图"), QStringLiteral("粘贴棋谱"),
+                                 QStringLiteral("另存为PGN棋谱"), QStringLiteral("分析"),
+                                 QStringLiteral("分析全局")};
     ASSERT_EQ(menu->actions().size(), actions.size());
     for (qsizetype i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(menu->actions()[i]->objectName(), actions[i]);

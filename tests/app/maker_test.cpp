@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 
@@ -23,9 +25,22 @@ protected:
         std::filesystem::create_directory(dir.path() / "records");
         open_through_button("records/对局 一.pgn", kShortPgn);
     }
+    // The make button, answered in the maker window: the last move (left as it is
+    // offered when 0), then 确定; returns when the window has closed.
+    void make_through_button(int last_move = 0) {
+        with_modal([this] { click(u"图形按钮_制作"); },
+                   [last_move](QWidget* maker) {
+                       auto* box = maker->findChild<QSpinBox*>(QStringLiteral("编辑框_末着"));
+                       ASSERT_NE(box, nullptr);
+                       if (last_move > 0) box->setValue(last_move);
+                       QTest::mouseClick(maker->findChild<QAbstractButton*>(QStringLiteral("图形按钮_确定")),
+                                         Qt::LeftButton);
+                       for (int waited = 0; maker->isVisible() && waited < 10000; waited += 10) QTest::qWait(10);
+                   });
+    }
     void expect_failure(const QString& text) const {
         ASSERT_EQ(message_count(), 1);
-        EXPECT_EQ(messages.shown[0].text, text);
+        EXPECT_EQ(messages.shown[0].text.toStdString(), text.toStdString());
         EXPECT_EQ(messages.shown[0].caption, QStringLiteral("错误"));
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
     }
@@ -56,7 +71,7 @@ TEST_F(MakerTest, WritesWhatTheMakerWritesForTheSameRecordAndLeavesTheBoardAlone
     const Image composed = session().canvas.composed();
     const Position board = session().game.board;
 
-    click(u"图形按钮_制作");  // returns when the maker window has closed
+    make_through_button();  // returns when the maker window has closed
     const auto made = animation_folder() / "对局 一.gif";
     ASSERT_TRUE(std::filesystem::exists(made));
     ASSERT_EQ(message_count(), 1);  // where the file went; the box was closed
@@ -93,7 +108,7 @@ TEST_F(MakerTest, TheEndOfTheJobSaysWhereTheFileWentAndOffersToOpenIt) {
         messages.shown.clear();
         dialogs.opened_externally.clear();
         messages.answer = answer;
-        click(u"图形按钮_制作");
+        make_through_button();
         ASSERT_EQ(message_count(), 1);
         EXPECT_EQ(messages.shown[0].text, QStringLiteral("动画制作完成，已保存为：\n") + made);
         EXPECT_EQ(messages.shown[0].caption, QStringLiteral("提示"));
@@ -136,6 +151,7 @@ TEST_F(MakerTest, StartingAtTheSelectedMoveIsShownBeforeAndDuringTheJob) {
     EXPECT_EQ(label->text(), QStringLiteral("从第6着开始制作，共2幅图"));
     EXPECT_EQ(maker.size(), QSize(222, 75));  // a line taller, below the bar
     EXPECT_GE(label->geometry().top(), 46);
+    QTimer::singleShot(0, &maker, [&maker] { maker.start_job(); });
     EXPECT_EQ(maker.exec(), QDialog::Accepted);
     EXPECT_EQ(maker.result().pictures, 2);
 }
@@ -165,7 +181,10 @@ TEST_F(MakerTest, IsASmallRoundedWindowOverTheMainWindowWhoseBarFillsUp) {
     EXPECT_EQ(place(u"画板3"), QRect(209, 32, 1, 14));
     EXPECT_EQ(maker.findChild<QWidget*>(QStringLiteral("画板2"))->parentWidget()->objectName(), QStringLiteral("画板1"));
 
-    maker.close();  // not before the job has run
+    maker.show();
+    maker.start_job();
+    maker.close();  // not while the job runs
+    EXPECT_TRUE(maker.isVisible());
     EXPECT_EQ(maker.exec(), QDialog::Accepted);
     EXPECT_TRUE(maker.result().ok());
     EXPECT_EQ(maker.progress_width(), 199);
@@ -179,18 +198,71 @@ TEST_F(MakerTest, FailuresAreReportedAndTheBoardStays) {
     const QImage shown = shown_board();
 
     std::ofstream(animation_folder(), std::ios::binary) << "a file where the folder should be";
-    click(u"图形按钮_制作");
+    make_through_button();
     expect_failure(QStringLiteral("无法创建文件夹：") + QString::fromStdString(animation_folder().string()) +
                    QStringLiteral("\n路径中有一项不是文件夹"));
 
     std::filesystem::remove(animation_folder());
     std::filesystem::create_directories(animation_folder() / "对局 一.gif");  // a folder in the file's place
     messages.shown.clear();
-    click(u"图形按钮_制作");
+    make_through_button();
     expect_failure(QStringLiteral("无法写入动画文件：") +
                    QString::fromStdString((animation_folder() / "对局 一.gif").string()) +
                    QStringLiteral("\n这是一个文件夹"));
     EXPECT_EQ(shown_board(), shown);
+}
+
+TEST_F(MakerTest, EndsAtTheMoveTheUserPicksFromTheSelectedMove) {
+    start();
+    open_game();
+    Settings chosen = app->settings();
+    chosen.start_at_selected_move = true;
+    app->take_settings(chosen, session().game.title);
+    click(u"图形按钮_下步");
+    click(u"图形按钮_下步");  // move 2 selected: the animation starts before it
+    with_modal([this] { click(u"图形按钮_制作"); },
+               [](QWidget* maker) {
+                   auto* box = maker->findChild<QSpinBox*>(QStringLiteral("编辑框_末着"));
+                   ASSERT_NE(box, nullptr);
+                   EXPECT_EQ(box->minimum(), 2);  // at least the selected move is played
+                   EXPECT_EQ(box->maximum(), 6);
+                   EXPECT_EQ(box->value(), 6);   // the whole game, as without a choice
+                   auto* start = maker->findChild<QLabel*>(QStringLiteral("标签_起始着"));
+                   ASSERT_NE(start, nullptr);
+                   EXPECT_EQ(start->text(), QStringLiteral("从第2着开始制作，共6幅图"));
+                   box->setValue(4);  // the count follows the choice
+                   EXPECT_EQ(start->text(), QStringLiteral("从第2着开始制作，共4幅图"));
+                   QTest::keyClick(box, Qt::Key_Return);  // Enter starts it too
+                   for (int waited = 0; maker->isVisible() && waited < 10000; waited += 10) QTest::qWait(10);
+               });
+    ASSERT_EQ(message_count(), 1);  // made, and where it went
+    const auto made = animation_folder() / "对局 一.gif";
+    ASSERT_TRUE(std::filesystem::exists(made));
+
+    GifJob job = app->animation_job();
+    job.to_move = 4;
+    job.output_folder = dir.path() / "direct";
+    const GifResult direct = GifMaker(app->animation_palette()).make(job);
+    ASSERT_TRUE(direct.ok());
+    EXPECT_EQ(direct.pictures, 4);  // after move 1, then moves 2 to 4
+    EXPECT_TRUE(read_file(made) == read_file(direct.path));
+}
+
+TEST_F(MakerTest, ClosedBeforeItBeginsMakesNothing) {
+    start();
+    open_game();
+    for (const char* how : {"cancel", "escape"}) {
+        with_modal([this] { click(u"图形按钮_制作"); },
+                   [how](QWidget* maker) {
+                       if (std::string(how) == "cancel")
+                           QTest::mouseClick(maker->findChild<QAbstractButton*>(QStringLiteral("图形按钮_取消")),
+                                             Qt::LeftButton);
+                       else
+                           QTest::keyClick(maker, Qt::Key_Escape);
+                   });
+        EXPECT_FALSE(std::filesystem::exists(animation_folder() / "对局 一.gif")) << how;
+        EXPECT_EQ(message_count(), 0) << how;
+    }
 }
 
 }  // namespace
