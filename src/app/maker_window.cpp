@@ -10,9 +10,9 @@
 
 #include <algorithm>
 
-#include "app/graphic_button.h"
 #include "app/main_window_layout.h"
 #include "app/skin.h"
+#include "app/skinned_controls.h"
 #include "export/picture_plan.h"
 
 namespace kelvara {
@@ -45,29 +45,9 @@ constexpr ControlPlace kMoveLabel{u"标签_着", 110, 9, 16, 18};
 constexpr ControlPlace kStartButton{u"图形按钮_确定", 140, 9, 32, 18};
 constexpr ControlPlace kCancelButton{u"图形按钮_取消", 178, 9, 32, 18};
 
-QString text_of(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void put(QWidget* widget, const ControlPlace& place) {
-    widget->setObjectName(text_of(place.name));
-    widget->setGeometry(place.left, place.top, place.width, place.height);
-}
-
-QFont text_font() {
-    QFont font;
-    font.setPixelSize(kTextPixelSize);
-    return font;
-}
-
 QLabel* text_label(QWidget* parent, const ControlPlace& place, const QString& text, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    put(label, place);
+    QLabel* label = dialog_label(parent, place, text);
     label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setFont(text_font());
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, kDialogLabelText);
-    label->setPalette(colours);
     return label;
 }
 
@@ -138,30 +118,21 @@ void MakerWindow::create_range_controls() {
     const int first_played = plan.first_without_markers ? plan.first_move + 1 : std::max(plan.first_move, 1);
 
     text_label(range_, kRangeLabel, QStringLiteral("制作到第"), Qt::AlignRight);
-    last_move_ = new QSpinBox(range_);
-    put(last_move_, kLastMoveBox);
-    last_move_->setFrame(false);
-    last_move_->setFont(text_font());
+    last_move_ = edit_box<QSpinBox>(range_, kLastMoveBox);
     last_move_->setButtonSymbols(QAbstractSpinBox::NoButtons);
     last_move_->setAlignment(Qt::AlignCenter);
     last_move_->setRange(std::min(first_played, moves), moves);
     last_move_->setValue(moves);
-    QPalette colours = last_move_->palette();
-    colours.setColor(QPalette::Base, kEditFill);
-    colours.setColor(QPalette::Text, kEditText);
-    last_move_->setPalette(colours);
     connect(last_move_, &QSpinBox::valueChanged, this, [this](int move) {
         job_.to_move = move;
         if (start_text_) start_text_->setText(animation_start_text(job_));
     });
     text_label(range_, kMoveLabel, QStringLiteral("着"), Qt::AlignLeft);
 
-    auto* start = new GraphicButton(button_pictures(SkinButton::Ok), range_);
-    put(start, kStartButton);
-    connect(start, &QAbstractButton::clicked, this, &MakerWindow::start_job);
-    auto* cancel = new GraphicButton(button_pictures(SkinButton::Cancel), range_);
-    put(cancel, kCancelButton);
-    connect(cancel, &QAbstractButton::clicked, this, &MakerWindow::reject);
+    connect(skin_button(range_, SkinButton::Ok, kStartButton), &QAbstractButton::clicked, this,
+            &MakerWindow::start_job);
+    connect(skin_button(range_, SkinButton::Cancel, kCancelButton), &QAbstractButton::clicked, this,
+            &MakerWindow::reject);
     last_move_->setFocus();
     last_move_->selectAll();
 }

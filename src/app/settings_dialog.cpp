@@ -15,6 +15,7 @@
 #include "app/graphic_button.h"
 #include "app/main_window_layout.h"
 #include "app/seconds_text.h"
+#include "app/skinned_controls.h"
 #include "app/skin.h"
 #include "app/spin_edit.h"
 #include "app/title_label.h"
@@ -77,25 +78,6 @@ constexpr LabelPlace kLabels[] = {
 constexpr std::size_t kTitleBytes = 36;
 constexpr std::size_t kAuthorBytes = 22;
 
-QFont text_font() {
-    QFont font;
-    font.setPixelSize(kTextPixelSize);
-    return font;
-}
-
-template <typename Box>
-Box* edit_box(QWidget* parent, const ControlPlace& place) {
-    auto* box = new Box(parent);
-    put(box, place);
-    box->setFrame(false);  // the background's wells frame it
-    box->setFont(text_font());
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, kEditFill);
-    colours.setColor(QPalette::Text, kEditText);
-    box->setPalette(colours);
-    return box;
-}
-
 QCheckBox* check_box(QWidget* parent, const ControlPlace& place) {
     auto* box = new QCheckBox(parent);
     put(box, place);
@@ -150,14 +132,7 @@ void SettingsDialog::create_controls() {
     strip_colours.setColor(QPalette::WindowText, kDialogTitleText);
     strip->setPalette(strip_colours);
 
-    for (const LabelPlace& l : kLabels) {
-        auto* label = new QLabel(text_of(l.text), this);
-        put(label, l.place);
-        label->setFont(text_font());
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, kDialogLabelText);
-        label->setPalette(colours);
-    }
+    for (const LabelPlace& l : kLabels) dialog_label(this, l.place, text_of(l.text));
 
     sound_effects_ = check_box(this, kSoundEffects);
     background_music_ = check_box(this, kBackgroundMusic);
@@ -185,14 +160,10 @@ void SettingsDialog::create_controls() {
     for (int threads = 1; threads <= offered_engine_threads(); ++threads)
         engine_threads_->addItem(QString::number(threads), threads);
 
-    auto button = [this](SkinButton pictures, const ControlPlace& place) {
-        auto* b = new GraphicButton(button_pictures(pictures), this);
-        put(b, place);
-        return b;
-    };
-    connect(button(SkinButton::DialogClose, kCloseButton), &QAbstractButton::clicked, this, &QDialog::reject);
-    connect(button(SkinButton::Ok, kOkButton), &QAbstractButton::clicked, this, &SettingsDialog::confirm);
-    connect(button(SkinButton::Cancel, kCancelButton), &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(skin_button(this, SkinButton::DialogClose, kCloseButton), &QAbstractButton::clicked, this,
+            &QDialog::reject);
+    connect(skin_button(this, SkinButton::Ok, kOkButton), &QAbstractButton::clicked, this, &SettingsDialog::confirm);
+    connect(skin_button(this, SkinButton::Cancel, kCancelButton), &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
 void SettingsDialog::show_values(const Settings& settings, const std::string& title) {

@@ -65,38 +65,36 @@ bool PictureEncoder::drain(std::size_t keep) {
             lock.lock();
         }
         if (jobs_.size() <= keep) return !failed_;
-        const auto waiting = std::find_if(jobs_.begin(), jobs_.end(),
-                                          [](const Job& j) { return j.state == Job::State::Waiting; });
-        if (waiting == jobs_.end()) {
+        if (Job* job = take_waiting())
+            encode_taken(*job, encoder_, lock);
+        else
             done_.wait(lock);
-            continue;
-        }
-        Job& job = *waiting;
-        job.state = Job::State::Encoding;
-        lock.unlock();
-        encode(job, encoder_);
-        lock.lock();
-        job.state = Job::State::Encoded;
     }
+}
+
+PictureEncoder::Job* PictureEncoder::take_waiting() {
+    const auto waiting =
+        std::find_if(jobs_.begin(), jobs_.end(), [](const Job& j) { return j.state == Job::State::Waiting; });
+    if (waiting == jobs_.end()) return nullptr;
+    waiting->state = Job::State::Encoding;
+    return &*waiting;
+}
+
+void PictureEncoder::encode_taken(Job& job, LzwEncoder& encoder, std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    encode(job, encoder);
+    lock.lock();
+    job.state = Job::State::Encoded;
 }
 
 void PictureEncoder::help() {
     LzwEncoder encoder;
     std::unique_lock lock(mutex_);
     for (;;) {
-        auto waiting = jobs_.end();
-        work_.wait(lock, [&] {
-            waiting = std::find_if(jobs_.begin(), jobs_.end(),
-                                   [](const Job& j) { return j.state == Job::State::Waiting; });
-            return stopping_ || waiting != jobs_.end();
-        });
+        Job* job = nullptr;
+        work_.wait(lock, [&] { return stopping_ || (job = take_waiting()) != nullptr; });
         if (stopping_) return;
-        Job& job = *waiting;
-        job.state = Job::State::Encoding;
-        lock.unlock();
-        encode(job, encoder);
-        lock.lock();
-        job.state = Job::State::Encoded;
+        encode_taken(*job, encoder, lock);
         done_.notify_one();
     }
 }

@@ -47,6 +47,11 @@ private:
     // Writes the encoded jobs at the front; while more than keep are held, encodes
     // waiting jobs here or waits for the helpers.
     bool drain(std::size_t keep);
+    // With the lock held: the oldest waiting job, now marked as being encoded; null when
+    // none waits.
+    Job* take_waiting();
+    // Encodes a taken job with the lock released, then marks it encoded.
+    void encode_taken(Job& job, LzwEncoder& encoder, std::unique_lock<std::mutex>& lock);
     void help();
 
     GifWriter& writer_;
