@@ -121,10 +121,7 @@ const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch, int pixel_height, Weight
 }
 
 std::optional<std::filesystem::path> Font::find(std::string_view family) {
-    // fontconfig's own current configuration, loaded once per process, rather than a new
-    // one per lookup: every canvas looks its font up, and loading takes milliseconds.
-    if (!FcInit()) return std::nullopt;
-    FcConfig* config = FcConfigReference(nullptr);
+    FcConfig* config = FcInitLoadConfigAndFonts();
     if (!config) return std::nullopt;
     std::optional<std::filesystem::path> found;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(std::string(family).c_str()));
@@ -146,7 +143,13 @@ std::optional<std::filesystem::path> Font::find(std::string_view family) {
     return found;
 }
 
-std::optional<std::filesystem::path> Font::find_song() { return find("AR PL UMing CN"); }
+// Looked up once per process: every canvas asks, and loading fontconfig's configuration
+// takes milliseconds. (fontconfig's own shared configuration would do too, but it is
+// never released.)
+std::optional<std::filesystem::path> Font::find_song() {
+    static const std::optional<std::filesystem::path> song = find("AR PL UMing CN");
+    return song;
+}
 
 std::unique_ptr<Font> Font::open(const std::filesystem::path& file, int face_index) {
     std::unique_ptr<Font> font(new Font);

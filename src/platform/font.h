@@ -43,7 +43,8 @@ public:
     // The file of the first installed font that matches family (fontconfig pattern), or
     // nullopt when fontconfig finds no font of that family.
     static std::optional<std::filesystem::path> find(std::string_view family);
-    // The Song-style font for the program's Chinese text: AR PL UMing CN.
+    // The Song-style font for the program's Chinese text: AR PL UMing CN, as found on the
+    // first call.
     static std::optional<std::filesystem::path> find_song();
     // nullptr when the file cannot be opened as a font.
     static std::unique_ptr<Font> open(const std::filesystem::path& file, int face_index = 0);
