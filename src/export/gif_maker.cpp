@@ -60,11 +60,11 @@ int animation_pictures(int moves, bool start_at_selected_move, int selected_row)
 bool GifMaker::write_pictures(const GifJob& job, const PicturePlan& plan, GifWriter& writer, int& pictures) {
     GameReplay replay(job.game, job.title, job.author_line, plan);
     PictureDelta delta(palette_);
-    PictureEncoder encoder(writer, std::max(job.threads, 1));
+    PictureEncoder encoder(writer, palette_, std::max(job.threads, 1));
     ProgressReport progress(plan, progress_);
     const int delay = std::clamp(job.frame_delay, kMinDelay, kMaxDelay);
     bool ok = true;
-    const auto add = [&](IndexedPicture picture) {
+    const auto add = [&](auto picture) {
         ok = encoder.add(std::move(picture), delay);
         replay.picture_taken();
         ++pictures;

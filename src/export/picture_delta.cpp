@@ -15,23 +15,32 @@ constexpr int kProbeY = 328;
 
 }  // namespace
 
-PictureDelta::PictureDelta(const Palette& palette) : mapper_(palette), key_index_(mapper_.index_of(kKeyColour)) {}
-
-std::uint8_t PictureDelta::index_of(Argb colour) {
-    if (!have_last_ || colour != last_colour_) {
-        last_colour_ = colour;
-        last_index_ = mapper_.index_of(colour);
-        have_last_ = true;
-    }
-    return last_index_;
-}
+PictureDelta::PictureDelta(const Palette& palette) : mapper_(palette) {}
 
 IndexedPicture PictureDelta::first(const Image& picture) {
     IndexedPicture out;
     out.rect = {0, 0, picture.width, picture.height};
     out.indices.resize(picture.pixels.size());
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) out.indices[i] = index_of(picture.pixels[i]);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) out.indices[i] = mapper_.index_of(picture.pixels[i]);
     previous_ = picture;
+    return out;
+}
+
+IndexedPicture index_change(const PictureChange& change, PaletteMapper& mapper) {
+    const std::uint8_t key = mapper.index_of(kKeyColour);
+    IndexedPicture out;
+    if (change.rect.empty()) {  // nothing moved: a single transparent pixel holds the delay
+        out.rect = {0, 0, 1, 1};
+        out.transparent_index = key;
+        out.indices.assign(1, key);
+        return out;
+    }
+    const Rect& r = change.rect;
+    out.rect = r;
+    out.indices.assign(static_cast<std::size_t>(r.width()) * r.height(), key);
+    for (const PictureChange::Pixel& p : change.pixels)
+        out.indices[static_cast<std::size_t>(p.y - r.top) * r.width() + (p.x - r.left)] = mapper.index_of(p.colour);
+    out.transparent_index = change.probe_changed ? mapper.index_of(change.probe_colour) : key;
     return out;
 }
 
@@ -69,47 +78,34 @@ void PictureDelta::find_bands(std::span<const Rect> areas, int width, int height
     }
 }
 
-IndexedPicture PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
+PictureChange PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
     find_bands(areas, picture.width, picture.height);
-    const bool probe_same = !Rect{0, 0, picture.width, picture.height}.contains(kProbeX, kProbeY) ||
-                            picture.at(kProbeX, kProbeY) == previous_.at(kProbeX, kProbeY);
-
+    PictureChange change;
+    if (Rect{0, 0, picture.width, picture.height}.contains(kProbeX, kProbeY) &&
+        picture.at(kProbeX, kProbeY) != previous_.at(kProbeX, kProbeY)) {
+        change.probe_changed = true;
+        change.probe_colour = picture.at(kProbeX, kProbeY);
+    }
     // One pass over the areas: every changed pixel is noted and taken into the previous
     // picture at once (the columns of a band never overlap).
-    changes_.clear();
-    Rect changed;
     for (const Band& band : bands_) {
         for (int y = band.top; y < band.bottom; ++y) {
             const std::size_t row = static_cast<std::size_t>(y) * picture.width;
             const Argb* now = picture.pixels.data() + row;
             Argb* before = previous_.pixels.data() + row;
             for (std::size_t c = band.first; c < band.first + band.count; ++c) {
-                const std::size_t noted = changes_.size();
+                const std::size_t noted = change.pixels.size();
                 for (int x = columns_[c].left; x < columns_[c].right; ++x) {
                     if (now[x] == before[x]) continue;
-                    changes_.push_back({x, y, now[x]});
+                    change.pixels.push_back({x, y, now[x]});
                     before[x] = now[x];
                 }
-                if (changes_.size() != noted)
-                    changed = unite(changed, {changes_[noted].x, y, changes_.back().x + 1, y + 1});
+                if (change.pixels.size() != noted)
+                    change.rect = unite(change.rect, {change.pixels[noted].x, y, change.pixels.back().x + 1, y + 1});
             }
         }
     }
-
-    IndexedPicture out;
-    if (changed.empty()) {  // nothing moved: a single transparent pixel holds the delay
-        out.rect = {0, 0, 1, 1};
-        out.transparent_index = key_index_;
-        out.indices.assign(1, key_index_);
-        return out;
-    }
-    out.rect = changed;
-    out.indices.assign(static_cast<std::size_t>(changed.width()) * changed.height(), key_index_);
-    for (const Change& c : changes_)
-        out.indices[static_cast<std::size_t>(c.y - changed.top) * changed.width() + (c.x - changed.left)] =
-            index_of(c.colour);
-    out.transparent_index = probe_same ? key_index_ : index_of(picture.at(kProbeX, kProbeY));
-    return out;
+    return change;
 }
 
 }  // namespace kelvara

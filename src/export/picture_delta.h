@@ -5,7 +5,9 @@
 //
 // A later picture is compared only within the areas its caller names (the squares of a
 // move, the markers, the counter): the caller guarantees that nothing changed elsewhere.
-// Each pixel in them is compared once, and only pixels that changed are mapped.
+// Each pixel in them is compared once. The comparison must follow the pictures in order;
+// mapping the changed pixels to the palette (index_change) need not, so it can be done
+// on another thread, with a mapper of its own.
 
 #include <cstdint>
 #include <span>
@@ -23,13 +25,30 @@ struct IndexedPicture {
     std::vector<std::uint8_t> indices;  // row by row over rect
 };
 
+// How a picture differs from the one before it.
+struct PictureChange {
+    struct Pixel {
+        int x;
+        int y;
+        Argb colour;
+    };
+    Rect rect;                  // holds every changed pixel; empty when none changed
+    std::vector<Pixel> pixels;  // the changed pixels, row by row, in the screen
+    bool probe_changed = false;  // the pixel whose index is the transparent one
+    Argb probe_colour = 0;
+};
+
+// The GIF picture of a change: its rectangle, the changed pixels mapped, the others the
+// transparent key; a single transparent pixel when nothing changed.
+IndexedPicture index_change(const PictureChange& change, PaletteMapper& mapper);
+
 class PictureDelta {
 public:
     explicit PictureDelta(const Palette& palette);
 
     IndexedPicture first(const Image& picture);
     // Every pixel that differs from the previous picture lies within areas.
-    IndexedPicture next(const Image& picture, std::span<const Rect> areas);
+    PictureChange next(const Image& picture, std::span<const Rect> areas);
 
 private:
     // Rows top to bottom that the same areas cover, and the columns they cover there.
@@ -43,25 +62,13 @@ private:
         int left;
         int right;  // exclusive
     };
-    struct Change {
-        int x;
-        int y;
-        Argb colour;
-    };
-
     // The areas' pixels as bands of disjoint column ranges.
     void find_bands(std::span<const Rect> areas, int width, int height);
-    std::uint8_t index_of(Argb colour);
 
     PaletteMapper mapper_;
-    std::uint8_t key_index_;
     Image previous_;
     std::vector<Band> bands_;
     std::vector<Columns> columns_;
-    std::vector<Change> changes_;
-    Argb last_colour_ = 0;  // the last colour mapped, for runs of one colour
-    std::uint8_t last_index_ = 0;
-    bool have_last_ = false;
 };
 
 }  // namespace kelvara

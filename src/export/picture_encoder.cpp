@@ -11,8 +11,9 @@ constexpr int kPicturesPerThread = 2;
 
 }  // namespace
 
-PictureEncoder::PictureEncoder(GifWriter& writer, int threads)
-    : writer_(writer), in_flight_(static_cast<std::size_t>(kPicturesPerThread * std::max(threads, 1))) {
+PictureEncoder::PictureEncoder(GifWriter& writer, const Palette& palette, int threads)
+    : writer_(writer), palette_(palette), tools_(palette),
+      in_flight_(static_cast<std::size_t>(kPicturesPerThread * std::max(threads, 1))) {
     for (int t = 1; t < threads; ++t) helpers_.emplace_back([this] { help(); });
 }
 
@@ -25,9 +26,13 @@ PictureEncoder::~PictureEncoder() {
     for (auto& helper : helpers_) helper.join();
 }
 
-void PictureEncoder::encode(Job& job, LzwEncoder& encoder) {
+void PictureEncoder::encode(Job& job, Tools& tools) {
+    if (!job.mapped) {
+        job.picture = index_change(job.change, tools.mapper);
+        job.change.pixels = {};
+    }
     const IndexedPicture& p = job.picture;
-    job.encoded = encode_gif_picture(p.indices, p.rect, job.delay, p.transparent_index, encoder, job.blocks);
+    job.encoded = encode_gif_picture(p.indices, p.rect, job.delay, p.transparent_index, tools.encoder, job.blocks);
     job.picture.indices = {};  // no longer needed: give the memory back now
 }
 
@@ -38,15 +43,20 @@ bool PictureEncoder::write(const Job& job) {
 }
 
 bool PictureEncoder::add(IndexedPicture picture, int delay) {
+    return add(Job(std::move(picture), {}, true, delay));
+}
+
+bool PictureEncoder::add(PictureChange change, int delay) { return add(Job({}, std::move(change), false, delay)); }
+
+bool PictureEncoder::add(Job job) {
     if (failed_) return false;
     if (helpers_.empty()) {
-        Job job(std::move(picture), delay);
-        encode(job, encoder_);
+        encode(job, tools_);
         return write(job);
     }
     {
         const std::lock_guard lock(mutex_);
-        jobs_.emplace_back(std::move(picture), delay);
+        jobs_.push_back(std::move(job));
     }
     work_.notify_one();
     return drain(in_flight_);
@@ -66,7 +76,7 @@ bool PictureEncoder::drain(std::size_t keep) {
         }
         if (jobs_.size() <= keep) return !failed_;
         if (Job* job = take_waiting())
-            encode_taken(*job, encoder_, lock);
+            encode_taken(*job, tools_, lock);
         else
             done_.wait(lock);
     }
@@ -80,21 +90,21 @@ PictureEncoder::Job* PictureEncoder::take_waiting() {
     return &*waiting;
 }
 
-void PictureEncoder::encode_taken(Job& job, LzwEncoder& encoder, std::unique_lock<std::mutex>& lock) {
+void PictureEncoder::encode_taken(Job& job, Tools& tools, std::unique_lock<std::mutex>& lock) {
     lock.unlock();
-    encode(job, encoder);
+    encode(job, tools);
     lock.lock();
     job.state = Job::State::Encoded;
 }
 
 void PictureEncoder::help() {
-    LzwEncoder encoder;
+    Tools tools(palette_);
     std::unique_lock lock(mutex_);
     for (;;) {
         Job* job = nullptr;
         work_.wait(lock, [&] { return stopping_ || (job = take_waiting()) != nullptr; });
         if (stopping_) return;
-        encode_taken(*job, encoder, lock);
+        encode_taken(*job, tools, lock);
         done_.notify_one();
     }
 }

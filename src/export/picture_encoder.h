@@ -1,10 +1,10 @@
 #pragma once
 // Encodes the pictures of one GIF on several threads and hands their blocks to the
-// writer in the order the pictures came. Once a picture's rectangle is known its LZW data
-// depends on nothing else, so helper threads encode while the caller makes the next
-// pictures; when too many wait, the caller encodes too. At most a few pictures are held
-// at a time, whatever the length of the game. With one thread everything happens in the
-// caller, picture by picture.
+// writer in the order the pictures came. Once a picture's changed pixels are known, its
+// palette indices and LZW data depend on nothing else, so helper threads map and encode
+// while the caller makes the next pictures; when too many wait, the caller encodes too.
+// At most a few pictures are held at a time, whatever the length of the game. With one
+// thread everything happens in the caller, picture by picture.
 
 #include <condition_variable>
 #include <cstdint>
@@ -21,28 +21,40 @@ namespace kelvara {
 
 class PictureEncoder {
 public:
-    // threads: 1 or more, the caller's own included.
-    PictureEncoder(GifWriter& writer, int threads);
+    // threads: 1 or more, the caller's own included. palette must outlive the encoder.
+    PictureEncoder(GifWriter& writer, const Palette& palette, int threads);
     ~PictureEncoder();
     PictureEncoder(const PictureEncoder&) = delete;
     PictureEncoder& operator=(const PictureEncoder&) = delete;
 
-    // False once a picture could not be written; later pictures are then dropped.
+    // A picture mapped already, or a change still to map. False once a picture could not
+    // be written; later pictures are then dropped.
     bool add(IndexedPicture picture, int delay);
+    bool add(PictureChange change, int delay);
     // Waits for every picture and writes the rest. False when any picture failed.
     bool finish();
 
 private:
     struct Job {
-        Job(IndexedPicture p, int d) : picture(std::move(p)), delay(d) {}
+        Job(IndexedPicture p, PictureChange c, bool m, int d)
+            : picture(std::move(p)), change(std::move(c)), mapped(m), delay(d) {}
         IndexedPicture picture;
+        PictureChange change;  // until mapped
+        bool mapped;
         int delay;
         std::vector<std::uint8_t> blocks;
         enum class State { Waiting, Encoding, Encoded } state = State::Waiting;
         bool encoded = false;  // encode_gif_picture took it
     };
+    // What each thread maps and encodes with.
+    struct Tools {
+        explicit Tools(const Palette& palette) : mapper(palette) {}
+        PaletteMapper mapper;
+        LzwEncoder encoder;
+    };
 
-    static void encode(Job& job, LzwEncoder& encoder);
+    bool add(Job job);
+    static void encode(Job& job, Tools& tools);
     bool write(const Job& job);
     // Writes the encoded jobs at the front; while more than keep are held, encodes
     // waiting jobs here or waits for the helpers.
@@ -51,11 +63,12 @@ private:
     // none waits.
     Job* take_waiting();
     // Encodes a taken job with the lock released, then marks it encoded.
-    void encode_taken(Job& job, LzwEncoder& encoder, std::unique_lock<std::mutex>& lock);
+    void encode_taken(Job& job, Tools& tools, std::unique_lock<std::mutex>& lock);
     void help();
 
     GifWriter& writer_;
-    LzwEncoder encoder_;  // the caller's
+    const Palette& palette_;
+    Tools tools_;  // the caller's
     std::size_t in_flight_;
     bool failed_ = false;
 

@@ -32,9 +32,11 @@ std::uint8_t PaletteMapper::nearest(Argb colour) const {
 
 std::uint8_t PaletteMapper::index_of(Argb colour) {
     const std::uint32_t key = (colour & 0xFFFFFFu) + 1;
+    if (key == last_key_) return last_index_;
+    last_key_ = key;
     std::size_t mask = keys_.size() - 1;
     for (std::size_t s = slot_of(key, mask);; s = (s + 1) & mask) {
-        if (keys_[s] == key) return values_[s];
+        if (keys_[s] == key) return last_index_ = values_[s];
         if (keys_[s] == 0) break;
     }
     const std::uint8_t index = nearest(colour);
@@ -57,7 +59,7 @@ std::uint8_t PaletteMapper::index_of(Argb colour) {
     keys_[s] = key;
     values_[s] = index;
     ++used_;
-    return index;
+    return last_index_ = index;
 }
 
 }  // namespace kelvara

@@ -29,6 +29,9 @@ private:
     std::uint8_t nearest(Argb colour) const;
 
     Palette palette_;
+    // The colour asked last, as colour + 1 (0: none), and its index: pictures come in runs.
+    std::uint32_t last_key_ = 0;
+    std::uint8_t last_index_ = 0;
     // Open addressing on the 24-bit colour; a slot holds colour + 1 (0: empty).
     std::vector<std::uint32_t> keys_;
     std::vector<std::uint8_t> values_;
