@@ -129,11 +129,20 @@ void SpriteCanvas::delete_sprite(int id) {
 }
 
 void SpriteCanvas::set_picture(int id, std::span<const std::uint8_t> png) {
+    if (!find(id)) return;
+    set_picture(id, picture_from_png(png));
+}
+
+void SpriteCanvas::set_picture(int id, PictureRef picture) {
     Sprite* sprite = find(id);
-    if (!sprite) return;
-    auto picture = picture_from_png(png);
-    if (picture == sprite->picture) return;
+    if (!sprite || picture == sprite->picture) return;
     change_sprite(*sprite, [&](Sprite& s) { s.picture = std::move(picture); });
+}
+
+SpriteCanvas::PictureRef SpriteCanvas::decode(std::span<const std::uint8_t> png) {
+    if (png.empty()) return nullptr;
+    auto decoded = decode_png(png);
+    return decoded ? std::make_shared<const Picture>(std::move(*decoded)) : nullptr;
 }
 
 void SpriteCanvas::set_text(int id, std::string_view gbk_text) {
@@ -249,8 +258,7 @@ std::shared_ptr<const SpriteCanvas::Picture> SpriteCanvas::picture_from_png(std:
         if (std::memcmp(it->second.bytes.data(), png.data(), png.size()) == 0) return it->second.picture;
         png_cache_.erase(it);
     }
-    std::shared_ptr<const Picture> picture;
-    if (auto decoded = decode_png(png)) picture = std::make_shared<const Picture>(std::move(*decoded));
+    PictureRef picture = decode(png);
     if (png_cache_.size() >= kMaxCachedPngs) png_cache_.clear();
     png_cache_.emplace(key, CachedPng{std::vector<std::uint8_t>(png.begin(), png.end()), picture});
     return picture;

@@ -32,6 +32,23 @@ public:
         Argb colour = argb(0, 0, 0);
     };
 
+    // A sprite's picture with, for each row, the span where it is not fully transparent
+    // and whether that span is fully opaque, so that composing copies or skips whole runs.
+    // Immutable: one picture can serve sprites on any number of canvases and threads.
+    struct Picture {
+        struct Row {
+            int begin = 0;
+            int end = 0;  // exclusive; begin == end: nothing to draw
+            bool opaque = false;
+        };
+        explicit Picture(Image pixels);
+        Image image;
+        std::vector<Row> rows;
+    };
+    using PictureRef = std::shared_ptr<const Picture>;
+    // The picture of PNG bytes; null for bytes that are empty or not a PNG.
+    static PictureRef decode(std::span<const std::uint8_t> png);
+
     SpriteCanvas(int width, int height);
     ~SpriteCanvas();
     SpriteCanvas(const SpriteCanvas&) = delete;
@@ -47,6 +64,8 @@ public:
     void delete_sprite(int id);
     // PNG bytes with their own alpha; bytes that are empty or not a PNG leave no picture.
     void set_picture(int id, std::span<const std::uint8_t> png);
+    // A picture decoded beforehand; null leaves no picture.
+    void set_picture(int id, PictureRef picture);
     // The text (GBK) of a text sprite, in its template's font and colour, no background.
     void set_text(int id, std::string_view gbk_text);
     void set_visible(int id, bool visible);
@@ -74,18 +93,6 @@ public:
     std::vector<Rect> take_damage();
 
 private:
-    // A sprite's picture with, for each row, the span where it is not fully transparent
-    // and whether that span is fully opaque, so that composing copies or skips whole runs.
-    struct Picture {
-        struct Row {
-            int begin = 0;
-            int end = 0;  // exclusive; begin == end: nothing to draw
-            bool opaque = false;
-        };
-        explicit Picture(Image pixels);
-        Image image;
-        std::vector<Row> rows;
-    };
     struct Sprite {
         int id = 0;
         int left = 0;

@@ -39,16 +39,37 @@ std::span<const std::uint8_t> picture(std::string_view name, int scale) {
 
 }  // namespace
 
-BoardView::Pictures BoardView::pictures_for(int scale) {
+BoardView::Pictures BoardView::decode_pictures(int scale) {
+    const auto decoded = [scale](std::string_view name) { return SpriteCanvas::decode(picture(name, scale)); };
     Pictures p;
-    p.board = picture("board.png", scale);
-    p.file_labels[0] = picture("file_labels_0.png", scale);
-    p.file_labels[1] = picture("file_labels_1.png", scale);
-    p.from_marker = picture("from_marker.png", scale);
-    p.to_marker = picture("to_marker.png", scale);
+    p.board = decoded("board.png");
+    p.file_labels[0] = decoded("file_labels_0.png");
+    p.file_labels[1] = decoded("file_labels_1.png");
+    p.from_marker = decoded("from_marker.png");
+    p.to_marker = decoded("to_marker.png");
     for (int side = 0; side < 2; ++side)
-        for (int kind = 0; kind < 7; ++kind) p.pieces[side][kind] = picture(kPieceFiles[side][kind], scale);
+        for (int kind = 0; kind < 7; ++kind) p.pieces[side][kind] = decoded(kPieceFiles[side][kind]);
     return p;
+}
+
+// Decoded once per scale for the whole run: every board session (the screen, each
+// animation job, each picture of kelvara-cli) shows the same embedded pictures, and
+// decoding them took most of the time a session needs to start.
+const BoardView::Pictures& BoardView::pictures_for(int scale) {
+    switch (scale) {
+        case 2: {
+            static const Pictures two = decode_pictures(2);
+            return two;
+        }
+        case 3: {
+            static const Pictures three = decode_pictures(3);
+            return three;
+        }
+        default: {
+            static const Pictures one = decode_pictures(1);
+            return one;
+        }
+    }
 }
 
 BoardView::BoardView(SpriteCanvas& canvas, int scale)
@@ -96,8 +117,9 @@ void BoardView::place_piece_sprite(PieceCode code, int column, int row) {
     canvas_.set_picture(id, piece_picture(code));
 }
 
-std::span<const std::uint8_t> BoardView::piece_picture(int code) const {
-    if (!is_piece(code)) return {};
+const SpriteCanvas::PictureRef& BoardView::piece_picture(int code) const {
+    static const SpriteCanvas::PictureRef none;
+    if (!is_piece(code)) return none;
     return pictures_.pieces[is_red(code) ? 1 : 0][static_cast<int>(piece_kind(code))];
 }
 

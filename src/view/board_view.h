@@ -37,8 +37,6 @@ public:
     // made, the board position is first put back to the start of the game.
     void redraw_board(GameRecord& game);
     void place_piece_sprite(PieceCode code, int column, int row);
-    // The embedded picture of a piece code at this view's scale; empty for any other code.
-    std::span<const std::uint8_t> piece_picture(int code) const;
 
     // Markers on the from and to squares of a move, given in record squares.
     void show_move_markers(int flip_state, int from_column, int from_row, int to_column, int to_row);
@@ -74,15 +72,18 @@ public:
     void on_display_changed(std::function<void()> handler) { display_changed_ = std::move(handler); }
 
 private:
-    // The embedded pictures of this view's scale.
+    // The embedded pictures of this view's scale, decoded.
     struct Pictures {
-        std::span<const std::uint8_t> board;
-        std::span<const std::uint8_t> file_labels[2];
-        std::span<const std::uint8_t> from_marker;
-        std::span<const std::uint8_t> to_marker;
-        std::span<const std::uint8_t> pieces[2][7];
+        SpriteCanvas::PictureRef board;
+        SpriteCanvas::PictureRef file_labels[2];
+        SpriteCanvas::PictureRef from_marker;
+        SpriteCanvas::PictureRef to_marker;
+        SpriteCanvas::PictureRef pieces[2][7];
     };
-    static Pictures pictures_for(int scale);
+    static Pictures decode_pictures(int scale);
+    static const Pictures& pictures_for(int scale);
+    // The picture of a piece code; null for any other code.
+    const SpriteCanvas::PictureRef& piece_picture(int code) const;
 
     // Where the author line was and is drawn when it had to be fitted again; empty when
     // it stayed as it was.
@@ -91,7 +92,7 @@ private:
 
     SpriteCanvas& canvas_;
     int scale_;
-    Pictures pictures_;
+    const Pictures& pictures_;
     std::string author_line_;  // GBK, whole; the sprite may show less of it
     int author_room_ = -1;     // the width the shown part was fitted to
     std::array<std::array<int, kColumns>, kRows> piece_sprites_{};  // sprite ids by display square; 0: none
