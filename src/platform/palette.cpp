@@ -1,5 +1,6 @@
 #include "platform/palette.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace kelvara {
@@ -8,25 +9,36 @@ namespace {
 
 constexpr std::size_t kInitialSlots = 1024;
 
-std::size_t slot_of(std::uint32_t rgb, std::size_t mask) { return (rgb * 2654435761u) & mask; }
+// The top bits of the product: its low bits depend only on the colour's low bits (blue),
+// so taking those would pile every colour of one blue onto a few slots.
+std::size_t slot_of(std::uint32_t rgb, std::size_t mask) {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(rgb) * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
 
 }  // namespace
 
 PaletteMapper::PaletteMapper(const Palette& palette)
-    : palette_(palette), keys_(kInitialSlots, 0), values_(kInitialSlots, 0) {}
+    : palette_(palette), keys_(kInitialSlots, 0), values_(kInitialSlots, 0) {
+    for (int i = 0; i < 256; ++i) {
+        reds_[i] = palette[i].red;
+        greens_[i] = palette[i].green;
+        blues_[i] = palette[i].blue;
+    }
+}
 
+// All distances first, then the first smallest: two plain loops the compiler turns into
+// vector code.
 std::uint8_t PaletteMapper::nearest(Argb colour) const {
     const int r = red_of(colour), g = green_of(colour), b = blue_of(colour);
-    int best = 0;
-    int best_distance = std::numeric_limits<int>::max();
+    std::array<int, 256> distance;
     for (int i = 0; i < 256; ++i) {
-        const int dr = r - palette_[i].red, dg = g - palette_[i].green, db = b - palette_[i].blue;
-        const int d = dr * dr + dg * dg + db * db;
-        if (d < best_distance) {  // strictly less: the first entry wins a tie
-            best_distance = d;
-            best = i;
-        }
+        const int dr = r - reds_[i], dg = g - greens_[i], db = b - blues_[i];
+        distance[i] = dr * dr + dg * dg + db * db;
     }
+    int least = std::numeric_limits<int>::max();
+    for (int d : distance) least = std::min(least, d);
+    int best = 0;
+    while (distance[best] != least) ++best;  // the first entry wins a tie
     return static_cast<std::uint8_t>(best);
 }
 

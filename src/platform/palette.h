@@ -29,6 +29,7 @@ private:
     std::uint8_t nearest(Argb colour) const;
 
     Palette palette_;
+    std::array<int, 256> reds_, greens_, blues_;  // the palette by channel, for nearest()
     // The colour asked last, as colour + 1 (0: none), and its index: pictures come in runs.
     std::uint32_t last_key_ = 0;
     std::uint8_t last_index_ = 0;
