@@ -3,6 +3,8 @@
 //   make_gif/<game>/threads:T   ms per move, pictures per second, the file's size, and the
 //                               size gifsicle -O3 gets when it re-optimises the same file
 //                               (run once per game, timed apart)
+//   make_gif_at_scale/<game>/scale:S   the same on one thread with pictures 2 or 3 times
+//                               as large
 //   lzw/<game>/<encoder>        the LZW data of the same pictures by the program's encoder
 //                               and by giflib's, in ns per pixel and µs per picture
 // Run it through bench/run for the figures of one run, peak memory included.
@@ -59,13 +61,15 @@ std::pair<double, double> gifsicle(const std::filesystem::path& gif) {
     return {static_cast<double>(std::filesystem::file_size(out)), took.count()};
 }
 
-void make_gif(benchmark::State& state, const char* file) {
+// The whole job at a number of threads and a scale; gifsicle's figures on one thread.
+void time_make_gif(benchmark::State& state, const char* file, int threads, int scale) {
     GifJob job;
     if (!load_job(file, job)) {
         state.SkipWithError("the corpus is absent (../shared/corpus)");
         return;
     }
-    job.threads = static_cast<int>(state.range(0));
+    job.threads = threads;
+    job.scale = scale;
     const auto moves = static_cast<double>(job.game.moves.size());
     GifResult result;
     std::chrono::duration<double, std::milli> wall{};
@@ -94,6 +98,14 @@ void make_gif(benchmark::State& state, const char* file) {
             state.counters["gifsicle_ms"] = took;
         }
     }
+}
+
+void make_gif(benchmark::State& state, const char* file) {
+    time_make_gif(state, file, static_cast<int>(state.range(0)), 1);
+}
+
+void make_gif_at_scale(benchmark::State& state, const char* file) {
+    time_make_gif(state, file, 1, static_cast<int>(state.range(0)));
 }
 
 // The pictures of a game as the maker maps them, ready for LZW.
@@ -174,6 +186,7 @@ BENCHMARK_CAPTURE(make_gif, moves_103, kMiddle)->Arg(1)->Arg(2)->ArgName("thread
 BENCHMARK_CAPTURE(make_gif, moves_221, kLong)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(make_gif, moves_347, kLonger)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(make_gif, moves_543, kLongest)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(make_gif_at_scale, moves_221, kLong)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_CAPTURE(lzw, moves_221_ours, kLong, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(lzw, moves_221_giflib, kLong, false)->Unit(benchmark::kMillisecond);

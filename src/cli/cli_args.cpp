@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "view/board_geometry.h"
+
 namespace kelvara::cli {
 
 std::optional<std::string> Args::value(const std::string& option) const {
@@ -22,7 +24,7 @@ std::optional<int> Args::integer(const std::string& option, int low, int high) {
     return v;
 }
 
-int picture_scale(Args& args) { return args.integer("--scale", 1, kLargestScale).value_or(1); }
+int picture_scale(Args& args) { return args.integer("--scale", 1, board::kMaxScale).value_or(1); }
 
 Args parse_args(int argc, char** argv, const std::set<std::string>& valued, const std::set<std::string>& flags) {
     Args args;

@@ -22,9 +22,8 @@ struct Args {
     std::optional<int> integer(const std::string& option, int low, int high);
 };
 
-// The --scale of the picture commands (1 when absent; sets error for a scale the board
-// cannot be drawn at). The board is drawn at its own size only, so far.
-inline constexpr int kLargestScale = 1;
+// The --scale of the picture commands, 1 to 3 (1 when absent; sets error for a scale the
+// board is not drawn at).
 int picture_scale(Args& args);
 
 // valued: the options that take a value; flags: those that do not. Anything else that

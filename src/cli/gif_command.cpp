@@ -22,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: kelvara-cli gif FILE... [-o DIR] [--game N] [--from-move N] [--to-move M] [--delay CS] [--flip] "
-    "[--title T] [--author A] [--scale 1] [--jobs N]\n";
+    "[--title T] [--author A] [--scale 1|2|3] [--jobs N]\n";
 
 struct GifOptions {
     std::filesystem::path folder;
@@ -30,6 +30,7 @@ struct GifOptions {
     int to_move = 0;    // 0: to its end
     int delay = 100;
     int threads = 1;    // for the pictures of one animation
+    int scale = 1;
     int flip_state = 0;
     int game_index = 0;                // which game of each file
     std::optional<std::string> title;  // GBK
@@ -63,6 +64,7 @@ bool make_one(const std::string& path, const std::string& stem, const GifOptions
     }
     job.to_move = options.to_move;
     job.threads = options.threads;
+    job.scale = options.scale;
     job.output_folder = options.folder;
     job.output_stem = stem + game_name_suffix(*opened);
     const GifResult result = GifMaker(palette).make(job);
@@ -89,7 +91,7 @@ int gif_command(Args& args) {
     const auto delay = args.integer("--delay", -(1 << 30), 1 << 30);
     const auto jobs = args.integer("--jobs", 1, 256);
     const auto game = game_index_option(args);
-    picture_scale(args);
+    const int scale = picture_scale(args);
     if (args.error.empty() && from_move && to_move && *to_move < *from_move)
         args.error = "--to-move must not come before --from-move";
     if (args.files.empty() || !args.error.empty()) {
@@ -98,6 +100,7 @@ int gif_command(Args& args) {
     }
     options.from_move = from_move.value_or(0);
     options.game_index = *game;
+    options.scale = scale;
     options.to_move = to_move.value_or(0);
     options.delay = delay.value_or(options.delay);
     options.flip_state = args.has("--flip") ? 1 : 0;

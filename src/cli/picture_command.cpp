@@ -19,13 +19,13 @@ int picture_command(Args& args, PictureFormat format) {
     const char* const extension = format == PictureFormat::Bmp ? "bmp" : "png";
     const auto move = args.integer("--move", 0, 1 << 30);
     const auto game = game_index_option(args);
-    picture_scale(args);
+    const int scale = picture_scale(args);
     if (args.files.size() != 1 || !args.error.empty()) {
         std::cerr << (args.error.empty() ? "" : "kelvara-cli: " + args.error + "\n") << "usage: kelvara-cli "
-                  << extension << " FILE [--game N] [--move N] [--flip] [--scale 1] [-o OUT]\n";
+                  << extension << " FILE [--game N] [--move N] [--flip] [--scale 1|2|3] [-o OUT]\n";
         return 2;
     }
-    BoardSession session;
+    BoardSession session(scale);
     const auto opened =
         load_record(args.files[0], session.game, session.list, args.has("--flip") ? 1 : 0, std::cerr, *game);
     if (!opened) return 1;

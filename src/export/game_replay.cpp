@@ -3,8 +3,8 @@
 namespace kelvara {
 
 GameReplay::GameReplay(const GameRecord& game, std::string title, std::string_view author_line,
-                       const PicturePlan& plan)
-    : plan_(plan) {
+                       const PicturePlan& plan, int scale)
+    : session_(scale), plan_(plan) {
     GameRecord& g = session_.game;
     g = game;
     g.making = 1;

@@ -18,9 +18,10 @@ namespace kelvara {
 
 class GameReplay {
 public:
-    // The board at the start of the game, in the game's flip state, no markers, the
-    // counter reading the number of moves and 0.
-    GameReplay(const GameRecord& game, std::string title, std::string_view author_line, const PicturePlan& plan);
+    // The board at the start of the game, drawn at the scale (1 to 3), in the game's flip
+    // state, no markers, the counter reading the number of moves and 0.
+    GameReplay(const GameRecord& game, std::string title, std::string_view author_line, const PicturePlan& plan,
+               int scale = 1);
     GameReplay(const GameReplay&) = delete;
     GameReplay& operator=(const GameReplay&) = delete;
 

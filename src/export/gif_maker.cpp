@@ -39,8 +39,9 @@ GifResult GifMaker::make(const GifJob& job) {
     }
     const PicturePlan plan = plan_pictures(static_cast<int>(job.game.moves.size()), job.start_at_selected_move,
                                            job.selected_row, job.to_move);
+    const int scale = board::clamp_scale(job.scale);
     GifWriter writer;
-    const bool written = writer.open(result.path, board::kWidth, board::kHeight, palette_, 0) &&
+    const bool written = writer.open(result.path, board::kWidth * scale, board::kHeight * scale, palette_, 0) &&
                          write_pictures(job, plan, writer, result.pictures);
     if (job.stop.stop_requested()) {
         result.failure = GifResult::Failure::Stopped;
@@ -58,8 +59,9 @@ int animation_pictures(int moves, bool start_at_selected_move, int selected_row)
 }
 
 bool GifMaker::write_pictures(const GifJob& job, const PicturePlan& plan, GifWriter& writer, int& pictures) {
-    GameReplay replay(job.game, job.title, job.author_line, plan);
-    PictureDelta delta(palette_);
+    const int scale = board::clamp_scale(job.scale);
+    GameReplay replay(job.game, job.title, job.author_line, plan, scale);
+    PictureDelta delta(palette_, scale);
     PictureEncoder encoder(writer, palette_, std::max(job.threads, 1));
     ProgressReport progress(plan, progress_);
     const int delay = std::clamp(job.frame_delay, kMinDelay, kMaxDelay);

@@ -33,6 +33,7 @@ struct GifJob {
     std::filesystem::path output_folder;
     std::string output_stem;     // file name without ".gif" (UTF-8, as on disk)
     int threads = 1;             // that encode the pictures, this one included
+    int scale = 1;               // the board's scale, 1 to 3: every length that many times
     std::stop_token stop;        // a stop request ends the job early and writes nothing
 };
 

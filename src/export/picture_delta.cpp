@@ -8,14 +8,16 @@ namespace kelvara {
 namespace {
 
 // Unchanged pixels take the key colour, which the palette keeps for them alone; the
-// pixel at (1, 328) never changes, so its index is the transparent one.
+// pixel at (1, 328) (times the board's scale) never changes, so its index is the
+// transparent one.
 constexpr Argb kKeyColour = argb(0, 255, 255);
 constexpr int kProbeX = 1;
 constexpr int kProbeY = 328;
 
 }  // namespace
 
-PictureDelta::PictureDelta(const Palette& palette) : mapper_(palette) {}
+PictureDelta::PictureDelta(const Palette& palette, int scale)
+    : mapper_(palette), probe_x_(kProbeX * scale), probe_y_(kProbeY * scale) {}
 
 IndexedPicture PictureDelta::first(const Image& picture) {
     IndexedPicture out;
@@ -81,10 +83,10 @@ void PictureDelta::find_bands(std::span<const Rect> areas, int width, int height
 PictureChange PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
     find_bands(areas, picture.width, picture.height);
     PictureChange change;
-    if (Rect{0, 0, picture.width, picture.height}.contains(kProbeX, kProbeY) &&
-        picture.at(kProbeX, kProbeY) != previous_.at(kProbeX, kProbeY)) {
+    if (Rect{0, 0, picture.width, picture.height}.contains(probe_x_, probe_y_) &&
+        picture.at(probe_x_, probe_y_) != previous_.at(probe_x_, probe_y_)) {
         change.probe_changed = true;
-        change.probe_colour = picture.at(kProbeX, kProbeY);
+        change.probe_colour = picture.at(probe_x_, probe_y_);
     }
     // One pass over the areas: every changed pixel is noted and taken into the previous
     // picture at once (the columns of a band never overlap).

@@ -44,7 +44,8 @@ IndexedPicture index_change(const PictureChange& change, PaletteMapper& mapper);
 
 class PictureDelta {
 public:
-    explicit PictureDelta(const Palette& palette);
+    // scale: the board's, which moves the pixel whose colour names the transparent index.
+    explicit PictureDelta(const Palette& palette, int scale = 1);
 
     IndexedPicture first(const Image& picture);
     // Every pixel that differs from the previous picture lies within areas.
@@ -66,6 +67,8 @@ private:
     void find_bands(std::span<const Rect> areas, int width, int height);
 
     PaletteMapper mapper_;
+    int probe_x_;
+    int probe_y_;
     Image previous_;
     std::vector<Band> bands_;
     std::vector<Columns> columns_;

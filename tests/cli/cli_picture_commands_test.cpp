@@ -38,6 +38,40 @@ TEST_F(CliTest, PngIsTheSamePictureAsBmp) {
     }
 }
 
+// The larger pictures are the board drawn at that scale: the same in both formats, each
+// length times the scale, and not the small picture blown up.
+TEST_F(CliTest, PicturesAtLargerScalesAreTheBoardDrawnLarger) {
+    const std::string record = write("game.pgn", G(kGame));
+    const auto picture = [&](const char* format, const char* scale) {
+        const auto out = dir().path() / (std::string("s") + scale + "." + format);
+        const CliRun run = run_cli({format, record, "--move", "2", "--scale", scale, "-o", out.string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string bytes = read_file(out);
+        return std::string(format) == "bmp" ? decode_bmp(bytes_of(bytes)) : decode_png(bytes_of(bytes));
+    };
+    const auto one = picture("png", "1");
+    ASSERT_TRUE(one);
+    for (const char* scale : {"2", "3"}) {
+        const int s = scale[0] - '0';
+        const auto png = picture("png", scale), bmp = picture("bmp", scale);
+        ASSERT_TRUE(png && bmp) << scale;
+        EXPECT_EQ(png->width, 260 * s);
+        EXPECT_EQ(png->height, 320 * s);
+        EXPECT_TRUE(*png == *bmp) << scale;
+        Image blown_up(png->width, png->height);
+        for (int y = 0; y < png->height; ++y)
+            for (int x = 0; x < png->width; ++x) blown_up.at(x, y) = one->at(x / s, y / s);
+        EXPECT_FALSE(*png == blown_up) << scale;
+    }
+    const auto out = dir().path() / "gifs";
+    const CliRun gif = run_cli({"gif", record, "-o", out.string(), "--scale", "2", "--to-move", "3"});
+    ASSERT_EQ(gif.status, 0) << gif.err;
+    const auto layout = read_gif_layout(read_file(out / "game.gif"));
+    EXPECT_EQ(layout.width, 520);
+    EXPECT_EQ(layout.height, 660);
+    EXPECT_EQ(layout.pictures.size(), 4u);
+}
+
 TEST_F(CliTest, GifEndsAtTheMoveAsked) {
     const std::string record = write("game.pgn", G(kGame));
     const auto out = dir().path() / "gifs";
@@ -58,9 +92,9 @@ TEST_F(CliTest, GifEndsAtTheMoveAsked) {
 TEST_F(CliTest, PictureCommandsRefuseWhatTheyCannotDo) {
     const std::string record = write("game.pgn", G(kGame));
     const std::vector<std::pair<std::vector<std::string>, int>> cases = {
-        {{"png", record, "--scale", "2"}, 2},                               // not drawn at that size
+        {{"png", record, "--scale", "4"}, 2},                               // not drawn at that size
         {{"bmp", record, "--scale", "0"}, 2},
-        {{"gif", record, "--scale", "3"}, 2},
+        {{"gif", record, "--scale", "1.5"}, 2},
         {{"png", record, record}, 2},                                       // one record only
         {{"gif", record, "--from-move", "4", "--to-move", "3"}, 2},         // an empty range
         {{"gif", record, "--to-move", "0"}, 2},

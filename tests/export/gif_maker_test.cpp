@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fstream>
 #include <thread>
+#include <unordered_map>
 
 #include "export/animation_palette.h"
 #include "export/picture_plan.h"
@@ -36,8 +37,13 @@ std::uint8_t nearest(const Palette& p, Argb c) {
 }
 
 std::vector<std::uint8_t> mapped(const Palette& p, const Image& picture) {
+    std::unordered_map<Argb, std::uint8_t> known;  // the larger boards have a million pixels
     std::vector<std::uint8_t> out;
-    for (Argb c : picture.pixels) out.push_back(nearest(p, c));
+    for (Argb c : picture.pixels) {
+        auto [it, added] = known.try_emplace(c, 0);
+        if (added) it->second = nearest(p, c);
+        out.push_back(it->second);
+    }
     return out;
 }
 
@@ -46,7 +52,7 @@ struct Fixture {
     GifJob job;
     test::TempDir dir;
 
-    explicit Fixture(const std::string& record = kGame, int flip = 0) {
+    explicit Fixture(const std::string& record = kGame, int flip = 0, int scale = 1) : session(scale) {
         session.game.flip_state = flip;
         open_record_bytes(G(record), "对局.pgn", session.game, session.list);
         session.view.set_author_line(G("动画制作：测试"));
@@ -57,6 +63,7 @@ struct Fixture {
         job.frame_delay = 50;
         job.output_folder = dir.path() / "棋谱动画";
         job.output_stem = "对局";
+        job.scale = scale;
     }
     // The board of move row (−1: the start), as follow selection shows it.
     Image board_at(int row) {
@@ -165,18 +172,20 @@ TEST(GifMaker, EveryComposedPictureIsThePaletteMappedBoardOfItsMove) {
 }
 
 // The file the two-pass way gives: every picture captured first, then each pair
-// compared over the whole board, the changed rectangle cut out, unchanged pixels keyed.
+// compared over the whole board, the changed rectangle cut out, unchanged pixels keyed;
+// the transparent index is that of the bottom frame's pixel (1, 328), times the scale.
 std::string two_pass_file(Fixture& f, const Palette& palette, const std::filesystem::path& path) {
     std::vector<Image> pictures;
     for (int row = -1; row < f.session.list.row_count(); ++row) pictures.push_back(f.board_at(row));
+    const int s = f.job.scale, width = 260 * s, height = 330 * s;
     GifWriter writer;
-    writer.open(path, 260, 330, palette, 0);
-    writer.add_picture(mapped(palette, pictures[0]), {0, 0, 260, 330}, f.job.frame_delay, -1);
+    writer.open(path, width, height, palette, 0);
+    writer.add_picture(mapped(palette, pictures[0]), {0, 0, width, height}, f.job.frame_delay, -1);
     for (std::size_t k = 1; k < pictures.size(); ++k) {
         Image later = pictures[k];
         Rect changed;
-        for (int y = 0; y < 330; ++y)
-            for (int x = 0; x < 260; ++x) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
                 if (later.at(x, y) == pictures[k - 1].at(x, y))
                     later.at(x, y) = argb(0, 255, 255, 0);
                 else
@@ -185,8 +194,8 @@ std::string two_pass_file(Fixture& f, const Palette& palette, const std::filesys
         const auto indices = mapped(palette, later);
         std::vector<std::uint8_t> cut;
         for (int y = changed.top; y < changed.bottom; ++y)
-            for (int x = changed.left; x < changed.right; ++x) cut.push_back(indices[y * 260 + x]);
-        writer.add_picture(cut, changed, f.job.frame_delay, indices[328 * 260 + 1]);
+            for (int x = changed.left; x < changed.right; ++x) cut.push_back(indices[y * width + x]);
+        writer.add_picture(cut, changed, f.job.frame_delay, indices[328 * s * width + s]);
     }
     writer.finish();
     return test::read_file(path);
@@ -194,9 +203,59 @@ std::string two_pass_file(Fixture& f, const Palette& palette, const std::filesys
 
 TEST(GifMaker, StreamingWritesTheSameFileAsCapturingEverythingFirst) {
     const Palette palette = load_animation_palette();
-    Fixture f;
-    const GifResult streamed = GifMaker(palette).make(f.job);
-    EXPECT_EQ(test::read_file(streamed.path), two_pass_file(f, palette, f.dir.path() / "two-pass.gif"));
+    for (int scale : {1, 2}) {
+        Fixture f(kGame, 0, scale);
+        const GifResult streamed = GifMaker(palette).make(f.job);
+        EXPECT_TRUE(test::read_file(streamed.path) == two_pass_file(f, palette, f.dir.path() / "two-pass.gif"))
+            << "scale " << scale;
+    }
+}
+
+// At scale 2 and 3 every length of the file is the scale times the length at scale 1,
+// and the pictures are the boards drawn at that scale, not blown up.
+TEST(GifMaker, LargerScalesMultiplyEveryLengthAndShowTheBoardsOfThatScale) {
+    const Palette palette = load_animation_palette();
+    // From move 2 to move 4 of the turned board, on two threads.
+    const auto make = [&](Fixture& f) {
+        f.job.start_at_selected_move = true;
+        f.job.selected_row = 1;
+        f.job.to_move = 4;
+        f.job.threads = 2;
+        return GifMaker(palette).make(f.job);
+    };
+    Fixture one(kGame, 1);
+    const auto small = test::read_gif_layout(test::read_file(make(one).path));
+    ASSERT_EQ(small.pictures.size(), 4u);
+    for (int scale : {2, 3}) {
+        Fixture f(kGame, 1, scale);
+        const GifResult r = make(f);
+        ASSERT_TRUE(r.ok()) << scale;
+        const auto g = test::read_gif_layout(test::read_file(r.path));
+        EXPECT_EQ(g.width, 260 * scale);
+        EXPECT_EQ(g.height, 330 * scale);
+        ASSERT_EQ(g.pictures.size(), 4u);
+        // Each picture is the same move's rectangle scaled, give or take the pixels of
+        // edges drawn finer.
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto &large = g.pictures[i], &same = small.pictures[i];
+            const int slack = i == 0 ? 0 : 2 * scale;
+            EXPECT_NEAR(large.left, same.left * scale, slack) << i << " scale " << scale;
+            EXPECT_NEAR(large.top, same.top * scale, slack) << i << " scale " << scale;
+            EXPECT_NEAR(large.width, same.width * scale, 2 * slack) << i << " scale " << scale;
+            EXPECT_NEAR(large.height, same.height * scale, 2 * slack) << i << " scale " << scale;
+        }
+        const auto frames = test::compose_gif(r.path);
+        ASSERT_EQ(frames.size(), 4u);
+        f.board_at(0);
+        f.session.view.hide_move_markers();
+        f.session.view.set_move_counter(5, 0);  // the game's six moves counted from move 2
+        EXPECT_EQ(frames[0], mapped(palette, f.session.canvas.composed())) << scale;
+        for (int move = 2; move <= 4; ++move) {
+            f.board_at(move - 1);
+            f.session.view.set_move_counter(5, move - 1);
+            EXPECT_EQ(frames[move - 1], mapped(palette, f.session.canvas.composed())) << move << " scale " << scale;
+        }
+    }
 }
 
 TEST(GifMaker, StartAtTheSelectedMove) {
