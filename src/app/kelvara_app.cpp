@@ -79,10 +79,16 @@ bool KelvaraApp::remember_board_turned(FileError* error) {
     return save_settings(error);
 }
 
+bool KelvaraApp::remember_picture_size(int scale, FileError* error) {
+    settings_.picture_size = offered_picture_size(scale);
+    return save_settings(error);
+}
+
 Image KelvaraApp::board_image() {
     BoardSession& s = *session_;
-    if (s.view.scale() == 1) return take_board_image(s.view);
-    return take_board_image(s.game, s.list.selection(), 1);
+    const int scale = offered_picture_size(settings_.picture_size);
+    if (s.view.scale() == scale) return take_board_image(s.view);
+    return take_board_image(s.game, s.list.selection(), scale);
 }
 
 GifJob KelvaraApp::animation_job() const {
@@ -92,6 +98,7 @@ GifJob KelvaraApp::animation_job() const {
     job.title = s.game.title;
     job.author_line = author_line_shown_;
     job.frame_delay = settings_.frame_delay;
+    job.scale = offered_picture_size(settings_.picture_size);
     job.start_at_selected_move = settings_.start_at_selected_move;
     job.selected_row = s.list.selection();
     job.output_folder = animation_folder_();

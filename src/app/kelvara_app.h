@@ -60,13 +60,16 @@ public:
     bool save_settings(FileError* error = nullptr) const;
     // Keeps the board's orientation in the settings file, for the next start.
     bool remember_board_turned(FileError* error = nullptr);
+    // Keeps the size chosen for pictures (a scale offered) in the settings file.
+    bool remember_picture_size(int scale, FileError* error = nullptr);
 
-    // The board as the snapshot saves it and the clipboard takes it: at scale 1, whatever
-    // scale the screen shows.
+    // The board as the snapshot saves it and the clipboard takes it: at the picture size
+    // of the settings, whatever scale the screen shows.
     Image board_image();
 
     // The animation of the loaded record as the board shows it: its title and author
-    // line, the frame delay, and the selected move when the animation starts there.
+    // line, the frame delay, the picture size, and the selected move when the animation
+    // starts there.
     GifJob animation_job() const;
 
 private:

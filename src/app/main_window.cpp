@@ -337,6 +337,12 @@ void MainWindow::make_animation() {
     }
     MakerWindow maker(app_.animation_job(), app_.animation_palette(), this);
     maker.exec();
+    // The size the user made an animation at is the one the next pictures take.
+    if (maker.started() && maker.picture_size() != app_.settings().picture_size) {
+        FileError error;
+        if (!app_.remember_picture_size(maker.picture_size(), &error))
+            show_message(QStringLiteral("设置保存失败！\n") + chinese_reason(error), kError, MessageIcon::Critical);
+    }
     // Not finished: the program is ending, and the job was stopped.
     if (maker.finished()) animation_made(maker.result());
 }

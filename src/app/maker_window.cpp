@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -11,9 +12,11 @@
 #include <algorithm>
 
 #include "app/main_window_layout.h"
+#include "app/settings.h"
 #include "app/skin.h"
 #include "app/skinned_controls.h"
 #include "export/picture_plan.h"
+#include "view/board_geometry.h"
 
 namespace kelvara {
 
@@ -44,6 +47,9 @@ constexpr ControlPlace kLastMoveBox{u"编辑框_末着", 62, 9, 44, 18};
 constexpr ControlPlace kMoveLabel{u"标签_着", 110, 9, 16, 18};
 constexpr ControlPlace kStartButton{u"图形按钮_确定", 140, 9, 32, 18};
 constexpr ControlPlace kCancelButton{u"图形按钮_取消", 178, 9, 32, 18};
+// Below them, where the bar will be: "图片大小 [520×660]".
+constexpr ControlPlace kSizeLabel{u"标签_图片大小", 8, 30, 50, 18};
+constexpr ControlPlace kSizeBox{u"组合框_图片大小", 62, 30, 110, 18};
 
 QLabel* text_label(QWidget* parent, const ControlPlace& place, const QString& text, Qt::Alignment alignment) {
     QLabel* label = dialog_label(parent, place, text);
@@ -77,7 +83,7 @@ QString animation_start_text(const GifJob& job) {
 
 MakerWindow::MakerWindow(GifJob job, const Palette& palette, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), job_(std::move(job)), palette_(palette),
-      background_(maker_background()) {
+      picture_size_(offered_picture_size(job_.scale)), background_(maker_background()) {
     setWindowTitle(QStringLiteral("Kelvara"));
     height_ = kHeight + (animation_start_text(job_).isEmpty() ? 0 : kStartTextHeight);
     setFixedSize(kWidth, height_);
@@ -129,6 +135,18 @@ void MakerWindow::create_range_controls() {
     });
     text_label(range_, kMoveLabel, QStringLiteral("着"), Qt::AlignLeft);
 
+    text_label(range_, kSizeLabel, QStringLiteral("图片大小"), Qt::AlignRight);
+    size_box_ = edit_box<QComboBox>(range_, kSizeBox);
+    QPalette colours = size_box_->palette();  // a closed list is drawn as a button
+    colours.setColor(QPalette::Button, kEditFill);
+    colours.setColor(QPalette::ButtonText, kEditText);
+    size_box_->setPalette(colours);
+    for (int scale : kPictureSizes)
+        size_box_->addItem(QStringLiteral("%1×%2").arg(board::kWidth * scale).arg(board::kHeight * scale), scale);
+    size_box_->setCurrentIndex(std::max(0, size_box_->findData(picture_size_)));
+    connect(size_box_, &QComboBox::currentIndexChanged, this,
+            [this] { picture_size_ = offered_picture_size(size_box_->currentData().toInt()); });
+
     connect(skin_button(range_, SkinButton::Ok, kStartButton), &QAbstractButton::clicked, this,
             &MakerWindow::start_job);
     connect(skin_button(range_, SkinButton::Cancel, kCancelButton), &QAbstractButton::clicked, this,
@@ -170,6 +188,7 @@ void MakerWindow::start_job() {
     started_ = true;
     running_ = true;
     job_.to_move = last_move_->value();
+    job_.scale = picture_size_;
     range_->hide();
     progress_->show();
     busy_timer_->start(kBusyFrameMilliseconds);

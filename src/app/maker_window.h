@@ -1,7 +1,7 @@
 #pragma once
 // The maker window: a small modal window over the main window. It first asks for the
 // move the animation ends at (the game's last move at first; it starts where the job
-// says); then it shows a busy animation and a progress bar while a worker thread writes
+// says) and the size of its pictures; then it shows a busy animation and a progress bar while a worker thread writes
 // the animation. The worker makes the pictures on its own board and game copy and
 // touches no widget; its progress and its end come back to this thread as queued calls.
 // The window closes itself when the file is done, and cannot be closed before; before
@@ -17,6 +17,7 @@
 #include "platform/palette.h"
 
 class QLabel;
+class QComboBox;
 class QSpinBox;
 class QTimer;
 
@@ -39,10 +40,13 @@ public:
     // before the job started).
     const GifResult& result() const { return result_; }
     bool finished() const { return finished_; }
+    bool started() const { return started_; }
     bool running() const { return running_; }
+    // The picture size the job is made at: the job's at first, then the user's choice.
+    int picture_size() const { return picture_size_; }
     // The progress bar's fill in pixels.
     int progress_width() const;
-    // Starts the job, ending at the move chosen: what 确定 and Enter do.
+    // Starts the job, ending at the move and at the size chosen: what 确定 and Enter do.
     void start_job();
 
 protected:
@@ -67,6 +71,8 @@ private:
     QPixmap background_;
     QWidget* range_ = nullptr;  // the choice of the last move, until the job starts
     QSpinBox* last_move_ = nullptr;
+    QComboBox* size_box_ = nullptr;
+    int picture_size_ = 1;
     QLabel* start_text_ = nullptr;  // null when the animation starts with the game
     QWidget* progress_ = nullptr;   // the busy animation and the bar, once it runs
     QLabel* busy_ = nullptr;

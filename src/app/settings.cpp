@@ -27,16 +27,25 @@ constexpr std::string_view kEngineProgram = "分析引擎"_gbk;
 constexpr std::string_view kAnalysisTime = "分析用时"_gbk;
 constexpr std::string_view kEngineThreads = "引擎线程"_gbk;
 constexpr std::string_view kAnalysisShown = "显示分析"_gbk;
+constexpr std::string_view kPictureSize = "图片大小"_gbk;
 constexpr std::string_view kTrue = "真"_gbk;
 constexpr std::string_view kFalse = "假"_gbk;
 
 std::string_view yes_no(bool on) { return on ? kTrue : kFalse; }
 
-// Exactly one of the offered sizes, in decimal; anything else is the default.
-int display_size_from(std::string_view text) {
-    for (int size : kDisplaySizes)
+// Exactly one of the offered sizes, in decimal; anything else is the fallback.
+template <std::size_t N>
+int offered_size_from(std::string_view text, const int (&offered)[N], int fallback) {
+    for (int size : offered)
         if (text == gbk::decimal(size)) return size;
-    return Settings{}.display_size;
+    return fallback;
+}
+
+template <std::size_t N>
+int offered_or(int size, const int (&offered)[N], int fallback) {
+    for (int each : offered)
+        if (size == each) return size;
+    return fallback;
 }
 
 // Whether the text starts with a number, as gbk::to_integer reads it: blanks, a sign, then
@@ -60,11 +69,9 @@ int delay_setting(const ProfileFile& file, std::string_view key, int fallback, c
 
 }  // namespace
 
-int offered_display_size(int percent) {
-    for (int size : kDisplaySizes)
-        if (percent == size) return size;
-    return Settings{}.display_size;
-}
+int offered_display_size(int percent) { return offered_or(percent, kDisplaySizes, Settings{}.display_size); }
+
+int offered_picture_size(int scale) { return offered_or(scale, kPictureSizes, Settings{}.picture_size); }
 
 Settings load_settings(const ProfileFile& file) {
     Settings s;
@@ -73,7 +80,8 @@ Settings load_settings(const ProfileFile& file) {
     s.demo_delay = delay_setting(file, kDemoDelay, s.demo_delay, kDemoDelayRange);
     s.frame_delay = delay_setting(file, kFrameDelay, s.frame_delay, kFrameDelayRange);
     s.author = file.read(kSection, kAuthor, "");
-    s.display_size = display_size_from(file.read(kSection, kDisplaySize, ""));
+    s.display_size = offered_size_from(file.read(kSection, kDisplaySize, ""), kDisplaySizes, s.display_size);
+    s.picture_size = offered_size_from(file.read(kSection, kPictureSize, ""), kPictureSizes, s.picture_size);
     // A line break could never be saved again: no author rather than settings that fail.
     if (s.author.find_first_of("\r\n") != std::string::npos) s.author.clear();
     s.board_turned = file.read(kSection, kBoardTurned, kFalse) == kTrue;
@@ -103,7 +111,9 @@ bool save_settings(const Settings& settings, ProfileFile& file) {
                          updated.write(kSection, kEngineProgram, settings.engine_program) &&
                          updated.write(kSection, kAnalysisTime, gbk::decimal(settings.analysis_time)) &&
                          updated.write(kSection, kEngineThreads, gbk::decimal(settings.engine_threads)) &&
-                         updated.write(kSection, kAnalysisShown, yes_no(settings.analysis_shown));
+                         updated.write(kSection, kAnalysisShown, yes_no(settings.analysis_shown)) &&
+                         updated.write(kSection, kPictureSize,
+                                       gbk::decimal(offered_picture_size(settings.picture_size)));
     if (written) file = std::move(updated);
     return written;
 }

@@ -33,6 +33,7 @@ struct Settings {
     bool board_turned = false;      // the board was last shown turned (red at the bottom)
     bool start_at_selected_move = false;  // held while the program runs, never stored
     int display_size = 100;         // percent: the window, its text and the board together
+    int picture_size = 1;           // the scale of the pictures made: animations, snapshots, the clipboard
 
     std::string engine_program;  // GBK: the analysis engine, a path or a name looked up in PATH
     int analysis_time = 1000;    // milliseconds the engine thinks about each position
@@ -44,6 +45,10 @@ struct Settings {
 inline constexpr int kDisplaySizes[] = {100, 150, 200};
 // The size itself when it is one of those offered, else 100.
 int offered_display_size(int percent);
+// The picture sizes offered, as the board's scale (260 × 330 times it); anything else
+// read from the file gives 1.
+inline constexpr int kPictureSizes[] = {1, 2, 3};
+int offered_picture_size(int scale);
 
 // The most threads a file may give the engine; the settings dialog offers one per processor.
 inline constexpr int kMostEngineThreads = 256;
@@ -58,8 +63,8 @@ std::string default_engine_program();
 // replaced by its default.
 Settings load_settings(const ProfileFile& file);
 // Writes the stored values, in order: the five the Windows program knows, then the
-// display size, whether the board is turned and the analysis values. False, with the file
-// unchanged, when a text holds a line break that the file cannot keep.
+// display size, whether the board is turned, the analysis values and the picture size.
+// False, with the file unchanged, when a text holds a line break that the file cannot keep.
 bool save_settings(const Settings& settings, ProfileFile& file);
 
 // Defaults when the file is missing or unreadable.

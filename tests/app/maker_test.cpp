@@ -1,5 +1,8 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QSpinBox>
@@ -8,11 +11,15 @@
 
 #include <fstream>
 
+#include "app/board_display.h"
 #include "app/maker_window.h"
 #include "app/settings.h"
 #include "export/gif_maker.h"
 #include "gui_fixture.h"
+#include "platform/png_codec.h"
 #include "record/open_record.h"
+#include "support/gif_reading.h"
+#include "view/board_commands.h"
 
 namespace kelvara::test {
 namespace {
@@ -246,6 +253,47 @@ TEST_F(MakerTest, EndsAtTheMoveTheUserPicksFromTheSelectedMove) {
     ASSERT_TRUE(direct.ok());
     EXPECT_EQ(direct.pictures, 4);  // after move 1, then moves 2 to 4
     EXPECT_TRUE(read_file(made) == read_file(direct.path));
+}
+
+// The size chosen in the maker window is the animation's, and the next pictures' too: the
+// snapshot and the clipboard take the board at that size, and the next start offers it.
+TEST_F(MakerTest, ThePictureSizeChosenIsTheAnimationsAndIsKeptForThePictures) {
+    start();
+    open_game();
+    click(u"图形按钮_下步");
+    with_modal([this] { click(u"图形按钮_制作"); },
+               [](QWidget* maker) {
+                   auto* sizes = maker->findChild<QComboBox*>(QStringLiteral("组合框_图片大小"));
+                   ASSERT_NE(sizes, nullptr);
+                   ASSERT_EQ(sizes->count(), 3);
+                   EXPECT_EQ(sizes->itemText(0), QStringLiteral("260×330"));
+                   EXPECT_EQ(sizes->itemText(2), QStringLiteral("780×990"));
+                   EXPECT_EQ(sizes->currentIndex(), 0);
+                   sizes->setCurrentIndex(1);
+                   QTest::mouseClick(maker->findChild<QAbstractButton*>(QStringLiteral("图形按钮_确定")),
+                                     Qt::LeftButton);
+                   for (int waited = 0; maker->isVisible() && waited < 10000; waited += 10) QTest::qWait(10);
+               });
+    const auto layout = read_gif_layout(read_file(animation_folder() / "对局 一.gif"));
+    EXPECT_EQ(layout.width, 520);
+    EXPECT_EQ(layout.height, 660);
+    EXPECT_EQ(app->settings().picture_size, 2);
+    EXPECT_EQ(load_settings(app->settings_file()).picture_size, 2);
+
+    const Image expected = take_board_image(session().game, 0, 2);
+    ASSERT_EQ(expected.width, 520);
+    messages.shown.clear();
+    dialogs.save_answer = QString::fromStdString((dir.path() / "board.png").string());
+    window->findChild<QAction*>(QStringLiteral("截取当前棋图"))->trigger();
+    const std::string saved = read_file(dir.path() / "board.png");
+    const auto decoded = decode_png({reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size()});
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(*decoded == expected);
+    window->findChild<QAction*>(QStringLiteral("复制棋图"))->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), to_qimage(expected));
+
+    MakerWindow again(app->animation_job(), app->animation_palette(), window.get());
+    EXPECT_EQ(again.findChild<QComboBox*>(QStringLiteral("组合框_图片大小"))->currentIndex(), 1);
 }
 
 TEST_F(MakerTest, ClosedBeforeItBeginsMakesNothing) {

@@ -304,7 +304,8 @@ TEST_F(SettingsDialogTest, OkStoresAndShowsTheValues) {
     });
     EXPECT_EQ(test::read_file(settings_path()),
               G("[设置]\r\n使用音效=假\r\n使用背乐=假\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=某人\r\n显示大小=100\r\n"
-                "棋盘翻转=假\r\n分析引擎=" + default_engine_program() + "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n"));
+                "棋盘翻转=假\r\n分析引擎=" + default_engine_program() + "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n"
+                "图片大小=1\r\n"));
     const Settings& s = app->settings();
     EXPECT_FALSE(s.sound_effects);
     EXPECT_TRUE(s.start_at_selected_move);

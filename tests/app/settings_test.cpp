@@ -80,7 +80,7 @@ TEST(Settings, AUtf8FileIsReadAndWrittenBackInUtf8) {
         EXPECT_EQ(test::read_file(path), mark + "[设置]\r\n使用音效=假\r\n演示延时=1500\r\n动画作者=许银川\r\n"
                                                 "使用背乐=假\r\n帧延时=30\r\n显示大小=100\r\n棋盘翻转=假\r\n分析引擎=" +
                                                 default_engine_program() +
-                                                "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n; 注释\r\n");
+                                                "\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n图片大小=1\r\n; 注释\r\n");
     }
 }
 
@@ -142,10 +142,11 @@ TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     s.analysis_time = 300;
     s.engine_threads = 2;
     s.analysis_shown = true;
+    s.picture_size = 2;
     ASSERT_TRUE(save_settings(s, path));
     EXPECT_EQ(test::read_file(path),
               G("[设置]\r\n使用音效=真\r\n使用背乐=真\r\n演示延时=1500\r\n帧延时=30\r\n动画作者=象棋迷\r\n显示大小=150\r\n"
-                "棋盘翻转=假\r\n分析引擎=fairy-stockfish\r\n分析用时=300\r\n引擎线程=2\r\n显示分析=真\r\n"));
+                "棋盘翻转=假\r\n分析引擎=fairy-stockfish\r\n分析用时=300\r\n引擎线程=2\r\n显示分析=真\r\n图片大小=2\r\n"));
 
     const auto back = load_settings(path);
     EXPECT_EQ(back.sound_effects, s.sound_effects);
@@ -158,6 +159,7 @@ TEST(SaveSettings, NewFileHoldsTheKeysInOrder) {
     EXPECT_EQ(back.analysis_time, s.analysis_time);
     EXPECT_EQ(back.engine_threads, s.engine_threads);
     EXPECT_EQ(back.analysis_shown, s.analysis_shown);
+    EXPECT_EQ(back.picture_size, 2);
     EXPECT_FALSE(back.board_turned);
     s.board_turned = true;
     ASSERT_TRUE(save_settings(s, path));
@@ -177,7 +179,7 @@ TEST(SaveSettings, KeepsEveryOtherByteOfTheFile) {
     ASSERT_TRUE(save_settings(s, path));
     EXPECT_EQ(test::U(test::read_file(path)),
               head + "[设置]\r\n使用音效=真\r\nColour=Red\r\n演示延时=1000\r\n使用背乐=假\r\n帧延时=55\r\n动画作者=\r\n" +
-                  "显示大小=100\r\n棋盘翻转=假\r\n分析引擎=\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n" + tail);
+                  "显示大小=100\r\n棋盘翻转=假\r\n分析引擎=\r\n分析用时=1000\r\n引擎线程=1\r\n显示分析=假\r\n图片大小=1\r\n" + tail);
     EXPECT_EQ(load_settings(path).frame_delay, 55);
 }
 
@@ -197,6 +199,18 @@ TEST(DisplaySize, OnlyTheOfferedSizesAreTaken) {
     EXPECT_EQ(load_settings(file).display_size, 100);
     EXPECT_EQ(offered_display_size(200), 200);
     EXPECT_EQ(offered_display_size(120), 100);
+}
+
+TEST(PictureSize, OnlyTheOfferedScalesAreTakenAndStored) {
+    EXPECT_EQ(from_text("[设置]\r\n").picture_size, 1);
+    EXPECT_EQ(from_text("[设置]\r\n图片大小=3\r\n").picture_size, 3);
+    for (const char* odd : {"4", "0", "-2", "2x", "", "２"})
+        EXPECT_EQ(from_text(std::string("[设置]\r\n图片大小=") + odd + "\r\n").picture_size, 1) << odd;
+    ProfileFile file;
+    Settings s;
+    s.picture_size = 7;
+    ASSERT_TRUE(save_settings(s, file));
+    EXPECT_EQ(load_settings(file).picture_size, 1);
 }
 
 TEST(SaveSettings, FailureLeavesNothingHalfWritten) {
