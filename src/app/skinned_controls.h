@@ -1,6 +1,6 @@
 #pragma once
-// Controls placed by their ControlPlace (object name and geometry in one step) and
-// coloured for the program's dark, skinned windows.
+// Controls placed by their ControlPlace and coloured for the program's dark, skinned
+// windows.
 
 #include <QFont>
 #include <QLabel>
@@ -8,22 +8,12 @@
 #include <QString>
 #include <QWidget>
 
-#include <string_view>
-
+#include "app/control_place.h"
 #include "app/graphic_button.h"
 #include "app/main_window_layout.h"
 #include "app/skin.h"
 
 namespace kelvara {
-
-inline QString text_of(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline void put(QWidget* widget, const layout::ControlPlace& place) {
-    widget->setObjectName(text_of(place.name));
-    widget->setGeometry(place.left, place.top, place.width, place.height);
-}
 
 inline QFont text_font() {
     QFont font;
