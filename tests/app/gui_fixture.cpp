@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QSpinBox>
 #include <QTest>
 
 #include <fstream>
@@ -65,6 +66,18 @@ void GuiTest::with_modal(const std::function<void()>& command, const std::functi
     });
     command();
     EXPECT_TRUE(acted);
+}
+
+void GuiTest::make_through_button(int last_move) {
+    with_modal([this] { click(u"图形按钮_制作"); },
+               [last_move](QWidget* maker) {
+                   auto* box = maker->findChild<QSpinBox*>(QStringLiteral("编辑框_末着"));
+                   ASSERT_NE(box, nullptr);
+                   if (last_move > 0) box->setValue(last_move);
+                   QTest::mouseClick(maker->findChild<QAbstractButton*>(QStringLiteral("图形按钮_确定")),
+                                     Qt::LeftButton);
+                   for (int waited = 0; maker->isVisible() && waited < 10000; waited += 10) QTest::qWait(10);
+               });
 }
 
 QImage GuiTest::expected_board(int selected) const {

@@ -106,6 +106,9 @@ protected:
     // Runs command, which opens a modal window, and act on that window once it shows;
     // returns when the window has closed. A window that act leaves open fails the test.
     void with_modal(const std::function<void()>& command, const std::function<void(QWidget*)>& act);
+    // The make button, answered in the maker window: the last move (left as it is offered
+    // when 0), then 确定; returns when the window has closed.
+    void make_through_button(int last_move = 0);
     // Where the program writes animations during the test.
     std::filesystem::path animation_folder() const { return dir.path() / "animations"; }
 

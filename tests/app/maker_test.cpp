@@ -32,19 +32,6 @@ protected:
         std::filesystem::create_directory(dir.path() / "records");
         open_through_button("records/对局 一.pgn", kShortPgn);
     }
-    // The make button, answered in the maker window: the last move (left as it is
-    // offered when 0), then 确定; returns when the window has closed.
-    void make_through_button(int last_move = 0) {
-        with_modal([this] { click(u"图形按钮_制作"); },
-                   [last_move](QWidget* maker) {
-                       auto* box = maker->findChild<QSpinBox*>(QStringLiteral("编辑框_末着"));
-                       ASSERT_NE(box, nullptr);
-                       if (last_move > 0) box->setValue(last_move);
-                       QTest::mouseClick(maker->findChild<QAbstractButton*>(QStringLiteral("图形按钮_确定")),
-                                         Qt::LeftButton);
-                       for (int waited = 0; maker->isVisible() && waited < 10000; waited += 10) QTest::qWait(10);
-                   });
-    }
     void expect_failure(const QString& text) const {
         ASSERT_EQ(message_count(), 1);
         EXPECT_EQ(messages.shown[0].text.toStdString(), text.toStdString());

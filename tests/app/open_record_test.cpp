@@ -164,7 +164,7 @@ TEST_F(OpenRecordTest, AStartPositionWithoutMovesIsARecord) {
     EXPECT_EQ(messages.shown.back().text, QStringLiteral("复制棋谱成功！"));
 
     messages.shown.clear();
-    click(u"图形按钮_制作");
+    make_through_button();
     ASSERT_EQ(message_count(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("动画制作完成")));
     const GifLayout gif = read_gif_layout(test::read_file(animation_folder() / "end.gif"));

@@ -10,8 +10,8 @@
 namespace kelvara::test {
 namespace {
 
-// 炮二平五 马8进7 马八进七 车9平8 车一平二 马2进3: six moves.
-constexpr const char* kGame = "[Event \"局\"]\n1. 炮二平五 马８进７ 2. 马八进七 车９平８ 3. 车一平二 马２进３\n";
+// 炮二平五 马8进7 马二进三 车9平8 车一平二 马2进3: six moves.
+constexpr const char* kGame = "[Event \"局\"]\n1. 炮二平五 马８进７ 2. 马二进三 车９平８ 3. 车一平二 马２进３\n";
 
 std::span<const std::uint8_t> bytes_of(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
