@@ -47,9 +47,9 @@ constexpr ControlPlace kLastMoveBox{u"编辑框_末着", 62, 9, 44, 18};
 constexpr ControlPlace kMoveLabel{u"标签_着", 110, 9, 16, 18};
 constexpr ControlPlace kStartButton{u"图形按钮_确定", 140, 9, 32, 18};
 constexpr ControlPlace kCancelButton{u"图形按钮_取消", 178, 9, 32, 18};
-// Below them, where the bar will be: "图片大小 [520×660]".
-constexpr ControlPlace kSizeLabel{u"标签_图片大小", 8, 30, 50, 18};
-constexpr ControlPlace kSizeBox{u"组合框_图片大小", 62, 30, 110, 18};
+// Below them, in the bar's well: "图片大小 [520×660]".
+constexpr ControlPlace kSizeLabel{u"标签_图片大小", 10, 32, 48, 14};
+constexpr ControlPlace kSizeBox{u"组合框_图片大小", 62, 32, 110, 14};
 
 QLabel* text_label(QWidget* parent, const ControlPlace& place, const QString& text, Qt::Alignment alignment) {
     QLabel* label = dialog_label(parent, place, text);
