@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, IsAFramelessFixedWindowWithEveryControlInPlace) {
         EXPECT_EQ(menu->actions()[i]->objectName(), actions[i]);
         EXPECT_EQ(menu->actions()[i]->text(), actions[i]);
     }
-    EXPECT_TRUE(menu->actions()[4]->isCheckable());
+    EXPECT_TRUE(menu->actions()[5]->isCheckable());  // 分析
 }
 
 TEST_F(MainWindowTest, StartsFromTheSettingsFileWithTheEmptyBoardAndTheListFocused) {
