@@ -83,7 +83,7 @@ QString animation_start_text(const GifJob& job) {
 
 MakerWindow::MakerWindow(GifJob job, const Palette& palette, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), job_(std::move(job)), palette_(palette),
-      picture_size_(offered_picture_size(job_.scale)), background_(maker_background()) {
+      background_(maker_background()), picture_size_(offered_picture_size(job_.scale)) {
     setWindowTitle(QStringLiteral("Kelvara"));
     height_ = kHeight + (animation_start_text(job_).isEmpty() ? 0 : kStartTextHeight);
     setFixedSize(kWidth, height_);
