@@ -28,17 +28,19 @@ KelvaraApp::KelvaraApp(std::filesystem::path settings_file, FolderSource animati
     }
 }
 
-OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path, int game_index) {
+OpenOutcome KelvaraApp::open_record_file(const std::filesystem::path& path, int game_index,
+                                         std::optional<int> game_count) {
     BoardSession& s = *session_;
-    OpenOutcome outcome = open_record(path, s.game, s.list, game_index);
+    OpenOutcome outcome = open_record(path, s.game, s.list, game_index, game_count);
     if (outcome.opened) show_opened(path, outcome);
     return outcome;
 }
 
-OpenOutcome KelvaraApp::open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index) {
+OpenOutcome KelvaraApp::open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index,
+                                          std::optional<int> game_count) {
     BoardSession& s = *session_;
     const std::string gbk_name = gbk_file_name(name);
-    OpenOutcome outcome = kelvara::open_record_bytes(bytes, gbk_name, s.game, s.list, game_index);
+    OpenOutcome outcome = kelvara::open_record_bytes(bytes, gbk_name, s.game, s.list, game_index, game_count);
     if (!outcome.opened) return outcome;
     // The name has no extension to take off: it is the title whole.
     if (s.game.title.empty()) {

@@ -43,12 +43,14 @@ public:
 
     // Opens game `game_index` (from 0) of a record into the session and shows it: its
     // start position, title and author line. Nothing changes when the file cannot be read
-    // or is no record.
-    OpenOutcome open_record_file(const std::filesystem::path& path, int game_index = 0);
+    // or is no record. game_count: as record/open_record.h says.
+    OpenOutcome open_record_file(const std::filesystem::path& path, int game_index = 0,
+                                 std::optional<int> game_count = std::nullopt);
     // Opens a record held in memory (pasted text) as open_record_file opens a file; name
     // stands for the file: the caption, the title when the record has none, the name of
     // its animations.
-    OpenOutcome open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index = 0);
+    OpenOutcome open_record_bytes(std::string_view bytes, const std::filesystem::path& name, int game_index = 0,
+                                  std::optional<int> game_count = std::nullopt);
     // The file last opened, as the file system spells it (UTF-8).
     const std::filesystem::path& record_path() const { return record_path_; }
 

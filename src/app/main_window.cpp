@@ -182,12 +182,15 @@ void MainWindow::open_record() {
 void MainWindow::open_record_file(const QString& file_name) {
     const std::filesystem::path path = local_path(file_name);
     int game_index = 0;
-    if (const std::vector<GameSummary> games = list_record_file_games(path); games.size() > 1) {
+    const std::vector<GameSummary> games = list_record_file_games(path);
+    if (games.size() > 1) {
         const std::optional<int> chosen = dialogs_.game_to_open(this, games);
         if (!chosen) return;  // cancelled: the loaded record stays
         game_index = *chosen;
     }
-    const OpenOutcome outcome = app_.open_record_file(path, game_index);
+    // A file that could not be listed is counted again as it is read, or refused there.
+    const OpenOutcome outcome = app_.open_record_file(
+        path, game_index, games.empty() ? std::nullopt : std::optional<int>(static_cast<int>(games.size())));
     if (!outcome.opened) {
         // The old first line stays; the second names the file and why.
         QString text = QStringLiteral("打开文件失败!\n") + QFileInfo(file_name).fileName() + QStringLiteral("：");

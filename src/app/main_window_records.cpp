@@ -25,13 +25,14 @@ void MainWindow::paste_record() {
     const std::string_view bytes(text.constData(), static_cast<std::size_t>(text.size()));
     const std::filesystem::path name = local_path(kPastedName);
     int game_index = 0;
-    if (const std::vector<GameSummary> games = list_record_games(bytes, gbk_file_name(name)); games.size() > 1) {
+    const std::vector<GameSummary> games = list_record_games(bytes, gbk_file_name(name));
+    if (games.size() > 1) {
         const std::optional<int> chosen = dialogs_.game_to_open(this, games);
         if (!chosen) return;  // cancelled: the loaded record stays
         game_index = *chosen;
     }
     // Text that no reader takes changes nothing.
-    const OpenOutcome outcome = app_.open_record_bytes(bytes, name, game_index);
+    const OpenOutcome outcome = app_.open_record_bytes(bytes, name, game_index, static_cast<int>(games.size()));
     if (!outcome.opened) {
         show_message(QStringLiteral("剪贴板中没有可以读出的棋谱！"), QStringLiteral("提示"),
                      MessageIcon::Information);

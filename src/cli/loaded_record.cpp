@@ -57,6 +57,7 @@ std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game
     game.flip_state = flip_state;
     const std::optional<RecordInput> input = read_record_input(path, errors);
     if (!input) return std::nullopt;
+    std::optional<int> game_count;  // counted as the record is read, unless --game needs it first
     if (game_index > 0) {
         const std::size_t games = list_record_games(input->bytes, input->name).size();
         if (games > 0 && static_cast<std::size_t>(game_index) >= games) {
@@ -64,8 +65,9 @@ std::optional<OpenOutcome> load_record(const std::string& path, GameRecord& game
                    << game_index + 1 << "\n";
             return std::nullopt;
         }
+        if (games > 0) game_count = static_cast<int>(games);
     }
-    OpenOutcome outcome = open_record_bytes(input->bytes, input->name, game, list, game_index);
+    OpenOutcome outcome = open_record_bytes(input->bytes, input->name, game, list, game_index, game_count);
     if (!outcome.opened) {
         report_not_a_record(path, outcome.stop, errors);
         return std::nullopt;

@@ -23,7 +23,7 @@ std::string gbk_file_name(const std::filesystem::path& path) {
 }
 
 OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
-                              int game_index) {
+                              int game_index, std::optional<int> game_count) {
     OpenOutcome outcome;
     // Read aside, so that a file that is no record leaves the game on screen alone.
     GameRecord read;
@@ -38,7 +38,8 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
     }
 
     outcome.game_index = game_index;
-    outcome.game_count = static_cast<int>(format->list_games(bytes).size());
+    // Listing reads every game of the file: not again when the caller has done it.
+    outcome.game_count = game_count ? *game_count : static_cast<int>(format->list_games(bytes).size());
     read.loaded = true;
     read.current_move = -1;
     read.file_name = std::string(file_name);
@@ -55,7 +56,8 @@ OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name
     return outcome;
 }
 
-OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index) {
+OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index,
+                        std::optional<int> game_count) {
     OpenOutcome outcome;
     outcome.refusal = OpenOutcome::Refusal::Unreadable;
     if (path.empty()) {
@@ -64,7 +66,7 @@ OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, Mov
     }
     const auto bytes = read_file(path, kRecordSizeLimit, &outcome.error);
     if (!bytes) return outcome;
-    return open_record_bytes(*bytes, gbk_file_name(path), game, list, game_index);
+    return open_record_bytes(*bytes, gbk_file_name(path), game, list, game_index, game_count);
 }
 
 std::string game_name_suffix(const OpenOutcome& outcome) {

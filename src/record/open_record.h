@@ -39,7 +39,10 @@ struct OpenOutcome {
 // Reads the whole file once; on failure (empty path, missing or unreadable file, or
 // larger than kRecordSizeLimit) the previous game stays loaded. Otherwise it is read as
 // open_record_bytes says. game_index picks one game of a file that holds several (from 0).
-OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index = 0);
+// game_count is how many games the file holds when the caller has listed them already (to
+// offer a choice); without it the games are counted here.
+OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, MoveList& list, int game_index = 0,
+                        std::optional<int> game_count = std::nullopt);
 
 // Reads a record from bytes with the reader the table chooses by the name (GBK) and the
 // bytes. A record is what gives at least one move or a start position; anything else
@@ -48,7 +51,7 @@ OpenOutcome open_record(const std::filesystem::path& path, GameRecord& game, Mov
 // and its title is the Event tag's value, or else the file name without its extension;
 // either cut to kTitleBytes at a whole character.
 OpenOutcome open_record_bytes(std::string_view bytes, std::string_view file_name, GameRecord& game, MoveList& list,
-                              int game_index = 0);
+                              int game_index = 0, std::optional<int> game_count = std::nullopt);
 
 // The games a record holds, as the game chooser lists them; empty when no format takes it.
 std::vector<GameSummary> list_record_games(std::string_view bytes, std::string_view file_name);
