@@ -34,6 +34,15 @@ void GameReplay::play_next_move() {
     changed_.push_back(session_.view.set_move_counter(plan_.counter_total(), i - plan_.counter_offset));
 }
 
+void GameReplay::skip_to(int move) {
+    GameRecord& g = session_.game;
+    while (played_ + 1 < move) {
+        ++played_;
+        session_.playback.play_move_forward(g.moves[played_ - 1], played_);
+    }
+    if (played_ < move) play_next_move();
+}
+
 void GameReplay::show_move(const BoardTransition& move) {
     if (markers_) {  // the markers leave the squares of the move before
         changed_.push_back(session_.view.square_area(markers_->from));

@@ -28,6 +28,9 @@ public:
     // Plays the next move silently. From the plan's first picture on, the board gets the
     // move's markers and the counter; the first picture may hide the markers.
     void play_next_move();
+    // Plays on to the move (not before the moves played), the moves before it moving the
+    // pieces only: the board then stands as play_next_move would have left it.
+    void skip_to(int move);
     int moves_played() const { return played_; }
 
     // The board as it stands now.

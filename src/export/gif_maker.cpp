@@ -2,19 +2,21 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <thread>
 
-#include "export/game_replay.h"
-#include "export/picture_delta.h"
-#include "export/picture_encoder.h"
+#include "export/picture_run_maker.h"
+#include "export/picture_runs.h"
 #include "export/progress_report.h"
+#include "export/run_queue.h"
 #include "view/board_geometry.h"
 
 namespace kelvara {
 
 namespace {
 
-constexpr int kMinDelay = 2;  // browsers play 0 and 1 as a tenth of a second
-constexpr int kMaxDelay = 65535;
+// Runs each thread may be ahead of the writer: enough that a thread seldom waits for a
+// slower one, few enough that the runs waiting to be written stay small.
+constexpr std::size_t kRunsAheadPerThread = 4;
 
 // No error when the folder is there; else why it cannot be made.
 FileError make_folder(const std::filesystem::path& folder) {
@@ -58,34 +60,42 @@ int animation_pictures(int moves, bool start_at_selected_move, int selected_row)
     return plan_pictures(moves, start_at_selected_move, selected_row, 0).pictures();
 }
 
+// The caller and threads - 1 helpers make runs of pictures; whichever finishes a run
+// writes the runs that are ready, in order, and reports progress as the pictures are
+// written, just as if they had been made one after another.
 bool GifMaker::write_pictures(const GifJob& job, const PicturePlan& plan, GifWriter& writer, int& pictures) {
-    const int scale = board::clamp_scale(job.scale);
-    GameReplay replay(job.game, job.title, job.author_line, plan, scale);
-    PictureDelta delta(palette_, scale);
-    PictureEncoder encoder(writer, palette_, std::max(job.threads, 1));
+    const int threads = std::max(job.threads, 1);
+    const std::vector<PictureRun> runs = split_pictures(plan, threads);
     ProgressReport progress(plan, progress_);
-    const int delay = std::clamp(job.frame_delay, kMinDelay, kMaxDelay);
-    bool ok = true;
-    const auto add = [&](auto picture) {
-        ok = encoder.add(std::move(picture), delay);
-        replay.picture_taken();
-        ++pictures;
-        progress.picture_added();
+    for (int move = 1; move < plan.first_move; ++move) progress.move_played(move);
+    RunQueue queue(runs.size(), kRunsAheadPerThread * static_cast<std::size_t>(threads),
+                   [&](std::size_t run, std::span<const std::uint8_t> blocks) {
+                       if (!writer.add_encoded(blocks)) return false;
+                       for (int move = runs[run].first_move; move <= runs[run].last_move; ++move) {
+                           ++pictures;
+                           progress.picture_added();
+                           if (move >= 1) progress.move_played(move);
+                       }
+                       return true;
+                   });
+    std::stop_source abandon;  // the job's stop request, or a run that failed
+    const std::stop_callback forward(job.stop, [&abandon] { abandon.request_stop(); });
+    const auto work = [&] {
+        PictureRunMaker maker(job, plan, palette_);
+        while (const auto run = queue.take()) {
+            std::vector<std::uint8_t> blocks;
+            const bool made = maker.make(runs[*run], blocks, abandon.get_token());
+            if (!queue.finish(*run, std::move(blocks), made)) abandon.request_stop();  // the others need not go on
+        }
     };
-    if (plan.first_move == 0) add(delta.first(replay.picture()));
-    while (ok && replay.moves_played() < plan.last_move && !job.stop.stop_requested()) {
-        replay.play_next_move();
-        const int move = replay.moves_played();
-        if (move == plan.first_move)
-            add(delta.first(replay.picture()));
-        else if (move > plan.first_move)
-            add(delta.next(replay.picture(), replay.changed_areas()));
-        progress.move_played(move);
-    }
-    if (job.stop.stop_requested()) return false;
-    ok = encoder.finish() && ok;
+    {
+        std::vector<std::jthread> helpers;
+        for (int t = 1; t < threads && static_cast<std::size_t>(t) < runs.size(); ++t) helpers.emplace_back(work);
+        work();
+    }  // the helpers are joined here
+    if (!queue.complete() || job.stop.stop_requested()) return false;
     progress.finish();
-    return ok;
+    return true;
 }
 
 std::string output_stem(std::string_view file_name) {

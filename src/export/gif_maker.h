@@ -32,7 +32,7 @@ struct GifJob {
     int to_move = 0;             // the last picture shows the position after this move; 0: the game's end
     std::filesystem::path output_folder;
     std::string output_stem;     // file name without ".gif" (UTF-8, as on disk)
-    int threads = 1;             // that encode the pictures, this one included
+    int threads = 1;             // that make the pictures, this one included
     int scale = 1;               // the board's scale, 1 to 3: every length that many times
     std::stop_token stop;        // a stop request ends the job early and writes nothing
 };
@@ -58,7 +58,8 @@ public:
     explicit GifMaker(const Palette& palette);
 
     // Progress: the width of the bar's fill in pixels, starting at 1, reported after each
-    // step and once more at the end (at least 199).
+    // step and once more at the end (at least 199). With several threads the handler is
+    // called on any of them, one call at a time.
     void on_progress(std::function<void(int)> handler) { progress_ = std::move(handler); }
 
     GifResult make(const GifJob& job);

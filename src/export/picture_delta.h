@@ -48,6 +48,11 @@ public:
     explicit PictureDelta(const Palette& palette, int scale = 1);
 
     IndexedPicture first(const Image& picture);
+    // Takes the picture as the previous one without mapping it: later pictures are
+    // compared with it.
+    void start(const Image& picture) { previous_ = picture; }
+    // The mapper first() maps with, for mapping this delta's changes (index_change).
+    PaletteMapper& mapper() { return mapper_; }
     // Every pixel that differs from the previous picture lies within areas.
     PictureChange next(const Image& picture, std::span<const Rect> areas);
 

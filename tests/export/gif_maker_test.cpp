@@ -11,6 +11,7 @@
 
 #include "export/animation_palette.h"
 #include "export/picture_plan.h"
+#include "export/picture_runs.h"
 #include "export/progress_stride.h"
 #include "support/gif_reading.h"
 #include "platform/gif_codec.h"
@@ -354,6 +355,71 @@ TEST(GifMaker, AnyNumberOfThreadsWritesTheSameFile) {
         }
         EXPECT_TRUE(test::read_file(r.path) == one) << threads << " threads";
         EXPECT_EQ(progress, one_progress) << threads << " threads";
+    }
+}
+
+// Runs cover the pictures in order, none longer than a few dozen pictures, and with
+// several threads the run holding the whole first picture is short.
+TEST(PictureRuns, CoverThePlanInBoundedRuns) {
+    for (int moves : {0, 1, 6, 23, 103, 543, 30000})
+        for (int threads : {1, 2, 3, 8})
+            for (bool at_selected : {false, true}) {
+                const PicturePlan plan = plan_pictures(moves, at_selected, moves / 3, moves - moves / 5);
+                const auto runs = split_pictures(plan, threads);
+                ASSERT_FALSE(runs.empty());
+                int next = plan.first_move;
+                for (const PictureRun& run : runs) {
+                    EXPECT_EQ(run.first_move, next) << moves << " " << threads;
+                    EXPECT_GE(run.pictures(), 1);
+                    EXPECT_LE(run.pictures(), 32);
+                    next = run.last_move + 1;
+                }
+                EXPECT_EQ(next, plan.last_move + 1) << moves << " " << threads;
+                if (threads > 1 && plan.pictures() > 40) {
+                    EXPECT_LT(runs[0].pictures(), runs[1].pictures());
+                }
+            }
+}
+
+// Runs made apart, each from the picture before it, give the file made picture after
+// picture: long corpus games, whole and in part, turned, at two scales.
+TEST(GifMaker, RunsOnManyThreadsWriteTheFileOfOne) {
+    KELVARA_REQUIRE_CORPUS();
+    const Palette palette = load_animation_palette();
+    struct Case {
+        const char* file;
+        bool at_selected;
+        int row;
+        int to_move;
+        int flip;
+        int scale;
+    };
+    for (const Case& c : {Case{"xqr-2009-jiangchuan-543ply-utf8.pgn", false, -1, 0, 0, 1},
+                          Case{"xqbase-ccgc23-tianji-221ply.pgn", true, 40, 180, 1, 1},
+                          Case{"xqbase-bugchess-bg4-bg15-347ply.pgn", true, 0, 0, 0, 2},
+                          Case{"walker-zhongpao-liepao.pgn", true, 5, 0, 1, 1}}) {
+        GifJob job;
+        MoveList list;
+        ASSERT_TRUE(open_record(*test::corpus_dir() / "pgn" / c.file, job.game, list).opened) << c.file;
+        job.game.flip_state = c.flip;
+        job.title = job.game.title;
+        job.start_at_selected_move = c.at_selected;
+        job.selected_row = c.row;
+        job.to_move = c.to_move;
+        job.scale = c.scale;
+        test::TempDir dir;
+        job.output_folder = dir.path();
+        std::string one;
+        for (int threads : {1, 2, 3}) {
+            job.threads = threads;
+            job.output_stem = std::to_string(threads);
+            const GifResult r = GifMaker(palette).make(job);
+            ASSERT_TRUE(r.ok()) << c.file;
+            if (threads == 1)
+                one = test::read_file(r.path);
+            else
+                EXPECT_TRUE(test::read_file(r.path) == one) << c.file << " on " << threads << " threads";
+        }
     }
 }
 
