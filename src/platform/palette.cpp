@@ -26,20 +26,17 @@ PaletteMapper::PaletteMapper(const Palette& palette)
     }
 }
 
-// All distances first, then the first smallest: two plain loops the compiler turns into
-// vector code.
+// Each entry's squared distance with its index in the low byte: the least such key is
+// the first entry of the smallest distance, found in one plain loop that the compiler
+// turns into vector code.
 std::uint8_t PaletteMapper::nearest(Argb colour) const {
     const int r = red_of(colour), g = green_of(colour), b = blue_of(colour);
-    std::array<int, 256> distance;
+    std::int32_t least = std::numeric_limits<std::int32_t>::max();
     for (int i = 0; i < 256; ++i) {
-        const int dr = r - reds_[i], dg = g - greens_[i], db = b - blues_[i];
-        distance[i] = dr * dr + dg * dg + db * db;
+        const std::int32_t dr = r - reds_[i], dg = g - greens_[i], db = b - blues_[i];
+        least = std::min(least, (dr * dr + dg * dg + db * db) << 8 | i);
     }
-    int least = std::numeric_limits<int>::max();
-    for (int d : distance) least = std::min(least, d);
-    int best = 0;
-    while (distance[best] != least) ++best;  // the first entry wins a tie
-    return static_cast<std::uint8_t>(best);
+    return static_cast<std::uint8_t>(least & 0xFF);
 }
 
 std::uint8_t PaletteMapper::index_of(Argb colour) {
