@@ -1,13 +1,15 @@
 // The board view, playback and the GIF maker on any position, legal or not, and any moves
 // a reader could let through (each moves what stands on its from-square). Input layout:
-//   byte 0      bit 0: the board turned; bit 1: the animation starts at a selected move
+//   byte 0      bit 0: the board turned; bit 1: the animation starts at a selected move;
+//               bits 2-3: the animation's scale (1 + value mod 3); bit 4: it ends before
+//               the last move; bit 5: it is made on two threads (and must equal one's)
 //   bytes 1-90  the start position, one code per square (any byte: a code that is no
 //               piece shows nothing)
 //   byte 91     how many bytes of title follow (at most 40), then the title (GBK or not)
 //   then pairs  a move: from-square (byte mod the occupied squares), to-square (byte mod
 //               the 89 others); at most 12
 // Stepping to a move shows exactly the board drawn afresh for that position; stepping
-// back to the start restores it; the animation has one picture per position.
+// back to the start restores it; the animation has one picture per position of its range.
 
 #include <unistd.h>
 
@@ -19,6 +21,7 @@
 
 #include "export/animation_palette.h"
 #include "export/gif_maker.h"
+#include "export/picture_plan.h"
 #include "fuzz_check.h"
 #include "platform/atomic_file.h"
 #include "platform/gif_codec.h"
@@ -96,12 +99,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     job.frame_delay = 2;
     job.start_at_selected_move = data[0] & 2;
     job.selected_row = n > 0 ? data[91] % n : -1;
+    job.to_move = n > 0 && (data[0] & 16) ? 1 + data[91] / 2 % n : 0;
+    job.scale = 1 + (data[0] >> 2 & 3) % 3;
+    job.threads = data[0] & 32 ? 2 : 1;
     job.output_folder = output_folder();
     job.output_stem = "fuzz";
     const GifResult result = GifMaker(palette).make(job);
     KELVARA_FUZZ_CHECK(result.ok());
-    KELVARA_FUZZ_CHECK(result.pictures == animation_pictures(n, job.start_at_selected_move, job.selected_row));
+    const PicturePlan plan = plan_pictures(n, job.start_at_selected_move, job.selected_row, job.to_move);
+    KELVARA_FUZZ_CHECK(result.pictures == plan.pictures());
     const auto gif = read_file(result.path);
+    if (job.threads > 1) {
+        job.threads = 1;
+        job.output_stem = "fuzz-one-thread";
+        const GifResult one = GifMaker(palette).make(job);
+        KELVARA_FUZZ_CHECK(one.ok() && read_file(one.path) == gif);
+    }
     KELVARA_FUZZ_CHECK(gif && gif->starts_with("GIF89a") && gif->back() == ';');
     KELVARA_FUZZ_CHECK(palette_from_gif({reinterpret_cast<const std::uint8_t*>(gif->data()), gif->size()}));
     return 0;
