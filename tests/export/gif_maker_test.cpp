@@ -489,16 +489,28 @@ TEST(GifMaker, MakingAgainReplacesTheFileAndFailuresLeaveNothingBehind) {
     EXPECT_EQ(english_reason(no_folder.error), "Not a directory");
 }
 
+// A stop request ends the job on any number of threads, early or half-way through a long
+// game, and leaves no file.
 TEST(GifMaker, AStoppedJobWritesNothing) {
     const Palette palette = load_animation_palette();
-    Fixture f;
-    std::stop_source stop;
-    f.job.stop = stop.get_token();
-    GifMaker maker(palette);
-    maker.on_progress([&](int) { stop.request_stop(); });
-    const GifResult result = maker.make(f.job);
-    EXPECT_EQ(result.failure, GifResult::Failure::Stopped);
-    EXPECT_TRUE(std::filesystem::is_empty(f.job.output_folder));
+    std::string long_game = "[Event \"长局\"]\n";
+    for (int i = 1; i <= 100; ++i) long_game += std::to_string(2 * i - 1) + ". 马二进三 马８进７ " + std::to_string(2 * i) + ". 马三退二 马７退８\n";
+    for (const auto& [record, half_way] : {std::pair{std::string(kGame), 6}, {long_game, 100}})
+        for (int threads : {1, 3})
+            for (int stop_at : {1, half_way}) {
+                Fixture f(record);
+                f.job.threads = threads;
+                std::stop_source stop;
+                f.job.stop = stop.get_token();
+                GifMaker maker(palette);
+                int steps = 0;
+                maker.on_progress([&](int) {
+                    if (++steps == stop_at) stop.request_stop();
+                });
+                const GifResult result = maker.make(f.job);
+                EXPECT_EQ(result.failure, GifResult::Failure::Stopped) << threads << " " << stop_at;
+                EXPECT_TRUE(std::filesystem::is_empty(f.job.output_folder));
+            }
 }
 
 // A record of a start position without moves is one picture.
