@@ -24,6 +24,7 @@
 #include "export/picture_delta.h"
 #include "export/picture_plan.h"
 #include "platform/lzw_encoder.h"
+#include "platform/memory_policy.h"
 #include "record/open_record.h"
 
 namespace {
@@ -197,4 +198,13 @@ BENCHMARK_CAPTURE(lzw, moves_221_giflib, kLong, false)->Unit(benchmark::kMillise
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// With the programs' allocator policy, so that each animation finds memory as the
+// desktop program and kelvara-cli find it for their second and later animations.
+int main(int argc, char** argv) {
+    kelvara::keep_freed_memory_for_reuse();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -17,8 +17,10 @@
 #include "app/skin.h"
 #include "app/translations.h"
 #include "platform/app_paths.h"
+#include "platform/memory_policy.h"
 
 int main(int argc, char** argv) {
+    kelvara::keep_freed_memory_for_reuse();
     if (const auto status = kelvara::answer_information_options(argc, argv, std::cout)) return *status;
     const auto settings_file = kelvara::settings_file_path(kelvara::executable_dir());
     const kelvara::DisplayScale display_scale(settings_file);

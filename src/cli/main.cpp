@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "kelvara_version.h"
 #include "platform/atomic_file.h"
+#include "platform/memory_policy.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
     using namespace kelvara::cli;
+    kelvara::keep_freed_memory_for_reuse();
     clean_up_on_signals();
     const std::set<std::string> valued = {"-o",       "--move",     "--from-move", "--to-move",  "--delay",
                                           "--title",  "--author",   "--scale",     "--jobs",     "--game",
