@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -180,18 +181,21 @@ void lzw(benchmark::State& state, const char* file, bool ours) {
     state.counters["pixels_per_picture"] = pixels / static_cast<double>(pictures.size());
 }
 
+// The least of the repetitions: this machine's other load only ever adds time.
+double least(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
 constexpr const char* kShort = "walker-zhongpao-liepao.pgn";               // 23 moves
 constexpr const char* kMiddle = "xqbase-ccgc22-prefixes.pgn";              // 103 moves
 constexpr const char* kLong = "xqbase-ccgc23-tianji-221ply.pgn";           // 221 moves
 constexpr const char* kLonger = "xqbase-bugchess-bg4-bg15-347ply.pgn";     // 347 moves
 constexpr const char* kLongest = "xqr-2009-jiangchuan-543ply-utf8.pgn";    // 543 moves
 
-BENCHMARK_CAPTURE(make_gif, moves_23, kShort)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(make_gif, moves_103, kMiddle)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(make_gif, moves_221, kLong)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(make_gif, moves_347, kLonger)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(make_gif, moves_543, kLongest)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(make_gif_at_scale, moves_221, kLong)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(make_gif, moves_23, kShort)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(make_gif, moves_103, kMiddle)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(make_gif, moves_221, kLong)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(make_gif, moves_347, kLonger)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(make_gif, moves_543, kLongest)->Arg(1)->Arg(2)->ArgName("threads")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
+BENCHMARK_CAPTURE(make_gif_at_scale, moves_221, kLong)->Arg(2)->Arg(3)->ArgName("scale")->Unit(benchmark::kMillisecond)->UseRealTime()->ComputeStatistics("min", least);
 
 BENCHMARK_CAPTURE(lzw, moves_221_ours, kLong, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(lzw, moves_221_giflib, kLong, false)->Unit(benchmark::kMillisecond);
