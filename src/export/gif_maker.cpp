@@ -85,7 +85,8 @@ bool GifMaker::write_pictures(const GifJob& job, const PicturePlan& plan, GifWri
         while (const auto run = queue.take()) {
             std::vector<std::uint8_t> blocks;
             const bool made = maker.make(runs[*run], blocks, abandon.get_token());
-            if (!queue.finish(*run, std::move(blocks), made)) abandon.request_stop();  // the others need not go on
+            // A run given up or not written ends the job: the others need not go on.
+            if (!queue.finish(*run, std::move(blocks), made)) abandon.request_stop();
         }
     };
     {

@@ -16,12 +16,15 @@ std::optional<std::size_t> RunQueue::take() {
 }
 
 bool RunQueue::finish(std::size_t run, std::vector<std::uint8_t> blocks, bool ok) {
+    if (!ok) {  // the file cannot be complete: nothing more need be made or written
+        fail();
+        return false;
+    }
     {
         const std::lock_guard lock(mutex_);
         if (run < written_ || run >= next_take_) return !failed_;
         Made& made = waiting_[run - written_];
         made.finished = true;
-        made.ok = ok;
         made.blocks = std::move(blocks);
     }
     return write_ready();
@@ -39,7 +42,6 @@ bool RunQueue::write_ready() {
             const std::lock_guard lock(mutex_);
             if (failed_) return false;
             if (waiting_.empty() || !waiting_.front().finished) return true;
-            if (!waiting_.front().ok) break;
             blocks = waiting_.front().blocks;  // the front stays in place while it is written
             run = written_;
         }

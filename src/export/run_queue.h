@@ -27,8 +27,8 @@ public:
     // The next run to make; waits while the window is full. None when every run has been
     // handed out or a run could not be made or written.
     std::optional<std::size_t> take();
-    // A run made (ok) or given up, with its blocks; then writes what is ready. False once
-    // any run was given up or could not be written.
+    // A run made (ok), with its blocks, then writes what is ready; or a run given up,
+    // which fails the queue. False once any run was given up or could not be written.
     bool finish(std::size_t run, std::vector<std::uint8_t> blocks, bool ok);
     // Every run was made and written.
     bool complete();
@@ -36,7 +36,6 @@ public:
 private:
     struct Made {
         bool finished = false;
-        bool ok = false;
         std::vector<std::uint8_t> blocks;
     };
     bool window_full() const { return next_take_ >= written_ + window_; }
