@@ -26,10 +26,8 @@ public:
     std::uint8_t index_of(Argb colour);  // the alpha byte is ignored
 
 private:
-    std::uint8_t nearest(Argb colour) const;
-
     Palette palette_;
-    std::array<int, 256> reds_, greens_, blues_;  // the palette by channel, for nearest()
+    std::array<int, 256> reds_, greens_, blues_;  // the palette by channel, for the search
     // The colour asked last, as colour + 1 (0: none), and its index: pictures come in runs.
     std::uint32_t last_key_ = 0;
     std::uint8_t last_index_ = 0;
