@@ -81,46 +81,44 @@ void LzwEncoder::add(int prefix, std::uint8_t pixel) {
 void LzwEncoder::put(int code) {
     pending_ |= static_cast<std::uint64_t>(code) << pending_bits_;
     pending_bits_ += bits_;
-    while (pending_bits_ >= 8) {
-        put_byte(static_cast<std::uint8_t>(pending_));
-        pending_ >>= 8;
-        pending_bits_ -= 8;
+    if (pending_bits_ >= 32) {
+        const auto word = static_cast<std::uint32_t>(pending_);
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(packed_end_, &word, 4);
+        } else {
+            for (int k = 0; k < 4; ++k) packed_end_[k] = static_cast<std::uint8_t>(word >> (8 * k));
+        }
+        packed_end_ += 4;
+        pending_ >>= 32;
+        pending_bits_ -= 32;
     }
     if (next_code_ >= bits_limit_ && code <= kCodeLimit) bits_limit_ = 1 << ++bits_;
 }
 
-// Sub-blocks are opened when their first byte comes, so none is ever empty.
-void LzwEncoder::put_byte(std::uint8_t byte) {
-    std::vector<std::uint8_t>& out = *out_;
-    if (block_fill_ == kMaxBlock) {
-        out[block_start_] = kMaxBlock;
-        block_start_ = out.size();
-        out.push_back(0);
-        block_fill_ = 0;
-    }
-    out.push_back(byte);
-    ++block_fill_;
-}
-
-void LzwEncoder::flush() {
-    while (pending_bits_ > 0) {
-        put_byte(static_cast<std::uint8_t>(pending_));
-        pending_ >>= 8;
-        pending_bits_ -= 8;
-    }
+// Sub-blocks of 255 bytes and a last shorter one, none empty, then the empty block.
+void LzwEncoder::write_blocks(std::vector<std::uint8_t>& out) {
+    for (; pending_bits_ > 0; pending_bits_ -= 8, pending_ >>= 8) *packed_end_++ = static_cast<std::uint8_t>(pending_);
     pending_ = 0;
     pending_bits_ = 0;
-    (*out_)[block_start_] = static_cast<std::uint8_t>(block_fill_);
-    if (block_fill_ > 0) out_->push_back(0);  // the empty block that ends the data
+    const std::uint8_t* data = packed_.data();
+    const auto size = static_cast<std::size_t>(packed_end_ - data);
+    out.reserve(out.size() + size + size / kMaxBlock + 2);
+    for (std::size_t at = 0; at < size; at += kMaxBlock) {
+        const std::size_t length = std::min<std::size_t>(kMaxBlock, size - at);
+        out.push_back(static_cast<std::uint8_t>(length));
+        out.insert(out.end(), data + at, data + at + length);
+    }
+    out.push_back(0);
 }
 
 void LzwEncoder::encode(std::span<const std::uint8_t> indices, std::vector<std::uint8_t>& out) {
     assert(!indices.empty());
-    out_ = &out;
     out.push_back(kMinimumCodeSize);
-    block_start_ = out.size();
-    out.push_back(0);
-    block_fill_ = 0;
+    // At most one code per pixel, a clear code per 3,837 codes and three more, each of
+    // at most 12 bits, and the four bytes the last store may run past.
+    const std::size_t most_codes = indices.size() + indices.size() / 1024 + 4;
+    if (packed_.size() < most_codes * 12 / 8 + 16) packed_.resize(most_codes * 12 / 8 + 16);
+    packed_end_ = packed_.data();
     reset_dictionary();
     put(kClear);
 
@@ -161,8 +159,7 @@ void LzwEncoder::encode(std::span<const std::uint8_t> indices, std::vector<std::
     }
     put(current);
     put(kEnd);
-    flush();
-    out_ = nullptr;
+    write_blocks(out);
 }
 
 }  // namespace kelvara

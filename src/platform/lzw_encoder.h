@@ -37,8 +37,8 @@ private:
     int find(int prefix, std::uint8_t pixel) const;  // 0: not in the dictionary
     void add(int prefix, std::uint8_t pixel);
     void put(int code);
-    void put_byte(std::uint8_t byte);
-    void flush();
+    // Appends the packed codes to out as sub-blocks and the empty block that ends them.
+    void write_blocks(std::vector<std::uint8_t>& out);
 
     // The dictionary's strings of two pixels or more, by prefix code and last pixel:
     // open addressing over (prefix << 8 | pixel) << 12 | code, 0 for an empty slot (every
@@ -57,11 +57,12 @@ private:
     int bits_ = 9;
     int bits_limit_ = 512;  // 1 << bits_
 
-    std::vector<std::uint8_t>* out_ = nullptr;
-    std::uint64_t pending_ = 0;  // bits not yet written, lowest first
+    // The codes packed least significant bit first, four bytes at a time; split into
+    // sub-blocks at the end. Kept between pictures, so it grows only for a larger one.
+    std::vector<std::uint8_t> packed_;
+    std::uint8_t* packed_end_ = nullptr;
+    std::uint64_t pending_ = 0;  // bits not yet packed, lowest first
     int pending_bits_ = 0;
-    std::size_t block_start_ = 0;  // the length byte of the sub-block being filled
-    int block_fill_ = 0;
 };
 
 }  // namespace kelvara
