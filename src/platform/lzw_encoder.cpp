@@ -127,9 +127,9 @@ void LzwEncoder::encode(std::span<const std::uint8_t> indices, std::vector<std::
     std::size_t i = 1;
     int current = pixels[0];
     while (i < count) {
-        // The current string is a run of one colour: take as much of the run ahead as the
-        // chain of run codes holds, in one step.
-        if (const std::size_t length = run_length_[current]) {
+        // The current string is a run of one colour that the next pixel goes on: take as
+        // much of the run ahead as the chain of run codes holds, in one step.
+        if (const std::size_t length = run_length_[current]; length != 0 && pixels[i] == run_colour_[current]) {
             const std::uint8_t colour = run_colour_[current];
             const std::vector<std::uint16_t>& chain = chains_[colour];
             const std::size_t room = chain.size() - length;
