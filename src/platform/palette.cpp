@@ -43,11 +43,18 @@ PaletteMapper::PaletteMapper(const Palette& palette)
 
 std::uint8_t PaletteMapper::index_of(Argb colour) {
     const std::uint32_t key = (colour & 0xFFFFFFu) + 1;
-    if (key == last_key_) return last_index_;
-    last_key_ = key;
+    const std::size_t recent = (key * 0x9E3779B1u) >> (32 - kRecentBits);
+    if (recent_keys_[recent] == key) return recent_values_[recent];
+    const std::uint8_t index = remembered_or_nearest(key, colour);
+    recent_keys_[recent] = key;
+    recent_values_[recent] = index;
+    return index;
+}
+
+std::uint8_t PaletteMapper::remembered_or_nearest(std::uint32_t key, Argb colour) {
     std::size_t mask = keys_.size() - 1;
     for (std::size_t s = slot_of(key, mask);; s = (s + 1) & mask) {
-        if (keys_[s] == key) return last_index_ = values_[s];
+        if (keys_[s] == key) return values_[s];
         if (keys_[s] == 0) break;
     }
     const std::uint8_t index = nearest(reds_.data(), greens_.data(), blues_.data(), colour);
@@ -70,7 +77,7 @@ std::uint8_t PaletteMapper::index_of(Argb colour) {
     keys_[s] = key;
     values_[s] = index;
     ++used_;
-    return last_index_ = index;
+    return index;
 }
 
 }  // namespace kelvara

@@ -26,11 +26,17 @@ public:
     std::uint8_t index_of(Argb colour);  // the alpha byte is ignored
 
 private:
+    // The index the table of every colour mapped so far holds, or the nearest entry,
+    // then remembered there; key is colour + 1.
+    std::uint8_t remembered_or_nearest(std::uint32_t key, Argb colour);
+
     Palette palette_;
     std::array<int, 256> reds_, greens_, blues_;  // the palette by channel, for the search
-    // The colour asked last, as colour + 1 (0: none), and its index: pictures come in runs.
-    std::uint32_t last_key_ = 0;
-    std::uint8_t last_index_ = 0;
+    // Colours asked recently, as colour + 1 (0: none), by a hash of the colour, and their
+    // indices: one look with no search, which most pixels of a picture need.
+    static constexpr int kRecentBits = 12;
+    std::array<std::uint32_t, 1 << kRecentBits> recent_keys_{};
+    std::array<std::uint8_t, 1 << kRecentBits> recent_values_{};
     // Open addressing on the 24-bit colour; a slot holds colour + 1 (0: empty).
     std::vector<std::uint32_t> keys_;
     std::vector<std::uint8_t> values_;
