@@ -15,11 +15,24 @@ std::size_t slot_of(std::uint32_t rgb, std::size_t mask) {
     return static_cast<std::size_t>((static_cast<std::uint64_t>(rgb) * 0x9E3779B97F4A7C15ull) >> 32) & mask;
 }
 
+// ThreadSanitizer instruments the function that picks a clone, which the loader runs
+// before the sanitizer is ready; that build keeps the one plain version.
+#if defined(__SANITIZE_THREAD__)
+#define KELVARA_AVX2_CLONE
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define KELVARA_AVX2_CLONE
+#endif
+#endif
+#ifndef KELVARA_AVX2_CLONE
+#define KELVARA_AVX2_CLONE [[gnu::target_clones("avx2", "default")]]
+#endif
+
 // Each entry's squared distance with its index in the low byte: the least such key is
 // the first entry of the smallest distance, found in one plain loop that the compiler
 // turns into vector code. Built for AVX2 too, and picked when the processor has it: the
 // loop then takes eight entries at a time, three times as fast.
-[[gnu::target_clones("avx2", "default")]] std::uint8_t nearest(const int* reds, const int* greens, const int* blues,
+KELVARA_AVX2_CLONE std::uint8_t nearest(const int* reds, const int* greens, const int* blues,
                                                                Argb colour) {
     const int r = red_of(colour), g = green_of(colour), b = blue_of(colour);
     std::int32_t least = std::numeric_limits<std::int32_t>::max();
