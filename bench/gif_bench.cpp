@@ -126,10 +126,9 @@ const std::vector<IndexedPicture>& pictures_of(const char* file) {
     PictureDelta delta(palette());
     pictures.push_back(delta.first(replay.picture()));
     replay.picture_taken();
-    PaletteMapper mapper(palette());
     while (replay.moves_played() < plan.last_move) {
         replay.play_next_move();
-        pictures.push_back(index_change(delta.next(replay.picture(), replay.changed_areas()), mapper));
+        pictures.push_back(delta.next(replay.picture(), replay.changed_areas()));
         replay.picture_taken();
     }
     return pictures;

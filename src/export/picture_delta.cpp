@@ -28,24 +28,6 @@ IndexedPicture PictureDelta::first(const Image& picture) {
     return out;
 }
 
-IndexedPicture index_change(const PictureChange& change, PaletteMapper& mapper) {
-    const std::uint8_t key = mapper.index_of(kKeyColour);
-    IndexedPicture out;
-    if (change.rect.empty()) {  // nothing moved: a single transparent pixel holds the delay
-        out.rect = {0, 0, 1, 1};
-        out.transparent_index = key;
-        out.indices.assign(1, key);
-        return out;
-    }
-    const Rect& r = change.rect;
-    out.rect = r;
-    out.indices.assign(static_cast<std::size_t>(r.width()) * r.height(), key);
-    for (const PictureChange::Pixel& p : change.pixels)
-        out.indices[static_cast<std::size_t>(p.y - r.top) * r.width() + (p.x - r.left)] = mapper.index_of(p.colour);
-    out.transparent_index = change.probe_changed ? mapper.index_of(change.probe_colour) : key;
-    return out;
-}
-
 void PictureDelta::find_bands(std::span<const Rect> areas, int width, int height) {
     bands_.clear();
     columns_.clear();
@@ -80,34 +62,44 @@ void PictureDelta::find_bands(std::span<const Rect> areas, int width, int height
     }
 }
 
-PictureChange PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
+IndexedPicture PictureDelta::next(const Image& picture, std::span<const Rect> areas) {
     find_bands(areas, picture.width, picture.height);
-    PictureChange change;
-    if (Rect{0, 0, picture.width, picture.height}.contains(probe_x_, probe_y_) &&
-        picture.at(probe_x_, probe_y_) != previous_.at(probe_x_, probe_y_)) {
-        change.probe_changed = true;
-        change.probe_colour = picture.at(probe_x_, probe_y_);
-    }
+    const bool probe_changed = Rect{0, 0, picture.width, picture.height}.contains(probe_x_, probe_y_) &&
+                               picture.at(probe_x_, probe_y_) != previous_.at(probe_x_, probe_y_);
     // One pass over the areas: every changed pixel is noted and taken into the previous
     // picture at once (the columns of a band never overlap).
+    changed_.clear();
+    Rect rect;
     for (const Band& band : bands_) {
         for (int y = band.top; y < band.bottom; ++y) {
             const std::size_t row = static_cast<std::size_t>(y) * picture.width;
             const Argb* now = picture.pixels.data() + row;
             Argb* before = previous_.pixels.data() + row;
             for (std::size_t c = band.first; c < band.first + band.count; ++c) {
-                const std::size_t noted = change.pixels.size();
+                const std::size_t noted = changed_.size();
                 for (int x = columns_[c].left; x < columns_[c].right; ++x) {
                     if (now[x] == before[x]) continue;
-                    change.pixels.push_back({x, y, now[x]});
+                    changed_.push_back({x, y, now[x]});
                     before[x] = now[x];
                 }
-                if (change.pixels.size() != noted)
-                    change.rect = unite(change.rect, {change.pixels[noted].x, y, change.pixels.back().x + 1, y + 1});
+                if (changed_.size() != noted) rect = unite(rect, {changed_[noted].x, y, changed_.back().x + 1, y + 1});
             }
         }
     }
-    return change;
+    const std::uint8_t key = mapper_.index_of(kKeyColour);
+    IndexedPicture out;
+    if (rect.empty()) {  // nothing moved: a single transparent pixel holds the delay
+        out.rect = {0, 0, 1, 1};
+        out.transparent_index = key;
+        out.indices.assign(1, key);
+        return out;
+    }
+    out.rect = rect;
+    out.indices.assign(static_cast<std::size_t>(rect.width()) * rect.height(), key);
+    for (const Pixel& p : changed_)
+        out.indices[static_cast<std::size_t>(p.y - rect.top) * rect.width() + (p.x - rect.left)] = mapper_.index_of(p.colour);
+    out.transparent_index = probe_changed ? mapper_.index_of(picture.at(probe_x_, probe_y_)) : key;
+    return out;
 }
 
 }  // namespace kelvara

@@ -5,9 +5,8 @@
 //
 // A later picture is compared only within the areas its caller names (the squares of a
 // move, the markers, the counter): the caller guarantees that nothing changed elsewhere.
-// Each pixel in them is compared once. The comparison must follow the pictures in order;
-// mapping the changed pixels to the palette (index_change) need not, so it can be done
-// on another thread, with a mapper of its own.
+// Each pixel in them is compared once. The pictures must come in order; one delta per
+// thread.
 
 #include <cstdint>
 #include <span>
@@ -25,23 +24,6 @@ struct IndexedPicture {
     std::vector<std::uint8_t> indices;  // row by row over rect
 };
 
-// How a picture differs from the one before it.
-struct PictureChange {
-    struct Pixel {
-        int x;
-        int y;
-        Argb colour;
-    };
-    Rect rect;                  // holds every changed pixel; empty when none changed
-    std::vector<Pixel> pixels;  // the changed pixels, row by row, in the screen
-    bool probe_changed = false;  // the pixel whose index is the transparent one
-    Argb probe_colour = 0;
-};
-
-// The GIF picture of a change: its rectangle, the changed pixels mapped, the others the
-// transparent key; a single transparent pixel when nothing changed.
-IndexedPicture index_change(const PictureChange& change, PaletteMapper& mapper);
-
 class PictureDelta {
 public:
     // scale: the board's, which moves the pixel whose colour names the transparent index.
@@ -51,10 +33,10 @@ public:
     // Takes the picture as the previous one without mapping it: later pictures are
     // compared with it.
     void start(const Image& picture) { previous_ = picture; }
-    // The mapper first() maps with, for mapping this delta's changes (index_change).
-    PaletteMapper& mapper() { return mapper_; }
-    // Every pixel that differs from the previous picture lies within areas.
-    PictureChange next(const Image& picture, std::span<const Rect> areas);
+    // Every pixel that differs from the previous picture lies within areas. The changed
+    // pixels mapped, the others the transparent key; a single transparent pixel when
+    // nothing changed.
+    IndexedPicture next(const Image& picture, std::span<const Rect> areas);
 
 private:
     // Rows top to bottom that the same areas cover, and the columns they cover there.
@@ -71,7 +53,14 @@ private:
     // The areas' pixels as bands of disjoint column ranges.
     void find_bands(std::span<const Rect> areas, int width, int height);
 
+    struct Pixel {
+        int x;
+        int y;
+        Argb colour;
+    };
+
     PaletteMapper mapper_;
+    std::vector<Pixel> changed_;  // the picture's changed pixels, row by row; kept for the next
     int probe_x_;
     int probe_y_;
     Image previous_;

@@ -41,7 +41,7 @@ bool PictureRunMaker::make(const PictureRun& run, std::vector<std::uint8_t>& out
     for (; move <= run.last_move; ++move) {
         if (stop.stop_requested()) return false;
         replay_.play_next_move();
-        if (!append(index_change(delta_.next(replay_.picture(), replay_.changed_areas()), delta_.mapper()), out))
+        if (!append(delta_.next(replay_.picture(), replay_.changed_areas()), out))
             return false;
         replay_.picture_taken();
     }
