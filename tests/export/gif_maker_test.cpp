@@ -27,22 +27,12 @@ using test::G;
 
 const char* const kGame = "[Event \"测试对局\"]\n1. 炮二平五 马８进７ 2. 炮五进四 士４进５ 3. 炮八进七 象３进５\n";
 
-// The index of the first palette entry nearest to a colour, worked out the long way.
-std::uint8_t nearest(const Palette& p, Argb c) {
-    int best = 0, best_d = 1 << 30;
-    for (int i = 0; i < 256; ++i) {
-        const int dr = red_of(c) - p[i].red, dg = green_of(c) - p[i].green, db = blue_of(c) - p[i].blue;
-        if (dr * dr + dg * dg + db * db < best_d) best_d = dr * dr + dg * dg + db * db, best = i;
-    }
-    return static_cast<std::uint8_t>(best);
-}
-
 std::vector<std::uint8_t> mapped(const Palette& p, const Image& picture) {
     std::unordered_map<Argb, std::uint8_t> known;  // the larger boards have a million pixels
     std::vector<std::uint8_t> out;
     for (Argb c : picture.pixels) {
         auto [it, added] = known.try_emplace(c, 0);
-        if (added) it->second = nearest(p, c);
+        if (added) it->second = test::first_nearest(p, c);
         out.push_back(it->second);
     }
     return out;
@@ -166,7 +156,7 @@ TEST(GifMaker, EveryComposedPictureIsThePaletteMappedBoardOfItsMove) {
         for (int row = -1; row < 6; ++row)
             EXPECT_EQ(frames[row + 1], mapped(palette, f.board_at(row))) << "move " << row + 1 << " flip " << flip;
         // No changed pixel ever turns transparent: the key colour is no board colour.
-        const std::uint8_t key = nearest(palette, argb(0, 255, 255));
+        const std::uint8_t key = test::first_nearest(palette, argb(0, 255, 255));
         for (const auto& frame : frames)
             for (std::uint8_t index : frame) ASSERT_NE(index, key);
     }

@@ -4,18 +4,10 @@
 
 #include <random>
 
+#include "support/gif_reading.h"
+
 namespace kelvara {
 namespace {
-
-// The first entry of least squared distance, the long way.
-std::uint8_t first_nearest(const Palette& p, Argb c) {
-    int best = 0, best_d = 1 << 30;
-    for (int i = 0; i < 256; ++i) {
-        const int dr = red_of(c) - p[i].red, dg = green_of(c) - p[i].green, db = blue_of(c) - p[i].blue;
-        if (dr * dr + dg * dg + db * db < best_d) best_d = dr * dr + dg * dg + db * db, best = i;
-    }
-    return static_cast<std::uint8_t>(best);
-}
 
 // Colours map to the first nearest entry, ties included (the palette repeats entries and
 // holds entries equally far from many colours), whatever the alpha byte, and a colour
@@ -35,7 +27,7 @@ TEST(PaletteMapper, MapsEveryColourToTheFirstNearestEntry) {
                                  argb(palette[3].red, palette[3].green, palette[3].blue)};
     for (int i = 0; i < 20000; ++i) colours.push_back(static_cast<Argb>(random()));
     for (int pass = 0; pass < 2; ++pass)
-        for (Argb c : colours) ASSERT_EQ(mapper.index_of(c), first_nearest(palette, c)) << std::hex << c;
+        for (Argb c : colours) ASSERT_EQ(mapper.index_of(c), test::first_nearest(palette, c)) << std::hex << c;
 }
 
 }  // namespace

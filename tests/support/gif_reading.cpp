@@ -155,4 +155,14 @@ std::vector<std::vector<std::uint8_t>> gif_rasters(const std::filesystem::path& 
     return rasters;
 }
 
+std::uint8_t first_nearest(const Palette& palette, Argb colour) {
+    int best = 0, best_d = 1 << 30;
+    for (int i = 0; i < 256; ++i) {
+        const int dr = red_of(colour) - palette[i].red, dg = green_of(colour) - palette[i].green,
+                  db = blue_of(colour) - palette[i].blue;
+        if (dr * dr + dg * dg + db * db < best_d) best_d = dr * dr + dg * dg + db * db, best = i;
+    }
+    return static_cast<std::uint8_t>(best);
+}
+
 }  // namespace kelvara::test

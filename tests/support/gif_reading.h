@@ -34,6 +34,9 @@ struct GifLayout {
 
 GifLayout read_gif_layout(const std::string& bytes);
 
+// The index of the first palette entry nearest to a colour, worked out the long way.
+std::uint8_t first_nearest(const Palette& palette, Argb colour);
+
 // Every picture composed over the ones before it (disposal 0, transparency honoured), as
 // palette indices of the logical screen.
 std::vector<std::vector<std::uint8_t>> compose_gif(const std::filesystem::path& path);
