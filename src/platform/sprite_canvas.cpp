@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/bmp_codec.h"
 #include "platform/encoding.h"
 #include "platform/png_codec.h"
 
@@ -236,10 +235,6 @@ const Image& SpriteCanvas::composed() {
     for (const Rect& r : stale_) compose(r);
     stale_.clear();
     return frame_;
-}
-
-std::vector<std::uint8_t> SpriteCanvas::capture_bmp(int left, int top, int width, int height) {
-    return encode_bmp(composed(), left, top, width, height);
 }
 
 std::vector<Rect> SpriteCanvas::take_damage() {

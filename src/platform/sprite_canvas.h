@@ -84,8 +84,6 @@ public:
 
     // The whole canvas, brought up to date.
     const Image& composed();
-    // A BMP file of a region of the composed canvas.
-    std::vector<std::uint8_t> capture_bmp(int left, int top, int width, int height);
 
     // Rectangles, inside the canvas and possibly overlapping, that hold every pixel that
     // may have changed since the previous call (since construction for the first call);
