@@ -15,6 +15,17 @@
 
 namespace kelvara {
 
+namespace {
+
+// A rendered bitmap as coverage from 0 to 255, row by row.
+struct Coverage {
+    int width = 0;
+    int rows = 0;
+    std::vector<std::uint8_t> values;
+};
+
+}  // namespace
+
 struct Font::Impl {
     // A character rendered at one size and weight: its coverage and where it goes.
     struct Glyph {
@@ -22,9 +33,7 @@ struct Font::Impl {
         int left = 0;     // from the pen position
         int top = 0;      // rows above the baseline
         int advance = 0;  // whole pixels
-        int width = 0;
-        int rows = 0;
-        std::vector<std::uint8_t> coverage;
+        Coverage coverage;
     };
 
     FT_Library library = nullptr;
@@ -43,38 +52,29 @@ constexpr std::size_t kMaxCachedGlyphs = 4096;
 // Emboldening strength for weight 700, as a fraction of the em size.
 constexpr double kBoldStrength = 1.0 / 24.0;
 
-// Copies the rendered glyph slot into the mask with its top-left at (x0, y0), keeping the
-// larger coverage where glyphs overlap.
-void blit(const FT_Bitmap& bm, TextMask& mask, int x0, int y0) {
-    for (unsigned row = 0; row < bm.rows; ++row) {
-        const int y = y0 + static_cast<int>(row);
-        if (y < 0 || y >= mask.height) continue;
+Coverage coverage_of(const FT_Bitmap& bm) {
+    Coverage c{static_cast<int>(bm.width), static_cast<int>(bm.rows), {}};
+    c.values.assign(static_cast<std::size_t>(c.width) * c.rows, 0);
+    for (int row = 0; row < c.rows; ++row) {
         const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
-        for (unsigned col = 0; col < bm.width; ++col) {
-            const int x = x0 + static_cast<int>(col);
-            if (x < 0 || x >= mask.width) continue;
-            std::uint8_t v;
-            if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
-                v = (src[col >> 3] & (0x80 >> (col & 7))) ? 255 : 0;
-            else
-                v = src[col];
-            auto& dst = mask.coverage[static_cast<std::size_t>(y) * mask.width + x];
-            dst = std::max(dst, v);
-        }
+        for (int col = 0; col < c.width; ++col)
+            c.values[static_cast<std::size_t>(row) * c.width + col] =
+                bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((src[col >> 3] & (0x80 >> (col & 7))) ? 255 : 0) : src[col];
     }
+    return c;
 }
 
-// The same for a glyph kept from an earlier rendering.
-template <typename Glyph>
-void blit_cached(const Glyph& g, TextMask& mask, int x0, int y0) {
-    for (int row = 0; row < g.rows; ++row) {
+// Copies the coverage into the mask with its top-left at (x0, y0), keeping the larger
+// coverage where glyphs overlap.
+void blit(const Coverage& c, TextMask& mask, int x0, int y0) {
+    for (int row = 0; row < c.rows; ++row) {
         const int y = y0 + row;
         if (y < 0 || y >= mask.height) continue;
-        for (int col = 0; col < g.width; ++col) {
+        for (int col = 0; col < c.width; ++col) {
             const int x = x0 + col;
             if (x < 0 || x >= mask.width) continue;
             auto& dst = mask.coverage[static_cast<std::size_t>(y) * mask.width + x];
-            dst = std::max(dst, g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+            dst = std::max(dst, c.values[static_cast<std::size_t>(row) * c.width + col]);
         }
     }
 }
@@ -103,20 +103,11 @@ const Font::Impl::Glyph& Font::Impl::glyph(char32_t ch, int pixel_height, Weight
     Glyph& g = glyphs[key];
     if (!load_glyph(face, ch, weight)) return g;
     const FT_GlyphSlot slot = face->glyph;
-    const FT_Bitmap& bm = slot->bitmap;
     g.loaded = true;
     g.left = slot->bitmap_left;
     g.top = slot->bitmap_top;
     g.advance = static_cast<int>((slot->advance.x + 32) >> 6);
-    g.width = static_cast<int>(bm.width);
-    g.rows = static_cast<int>(bm.rows);
-    g.coverage.assign(static_cast<std::size_t>(g.width) * g.rows, 0);
-    for (int row = 0; row < g.rows; ++row) {
-        const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(row) * bm.pitch;
-        for (int col = 0; col < g.width; ++col)
-            g.coverage[static_cast<std::size_t>(row) * g.width + col] =
-                bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((src[col >> 3] & (0x80 >> (col & 7))) ? 255 : 0) : src[col];
-    }
+    g.coverage = coverage_of(slot->bitmap);
     return g;
 }
 
@@ -183,7 +174,7 @@ TextMask Font::render(std::u32string_view text, int pixel_height, Weight weight)
     for (char32_t ch : text) {
         const Impl::Glyph& g = impl_->glyph(ch, pixel_height, weight);
         if (!g.loaded) continue;
-        blit_cached(g, mask, pen + g.left, ascender - g.top);
+        blit(g.coverage, mask, pen + g.left, ascender - g.top);
         pen += g.advance;
     }
     return mask;
@@ -220,7 +211,7 @@ TextMask Font::render_centred(char32_t ch, int box_size, Weight weight) const {
     if (!load_centred(ch, box_size, weight)) return mask;
     FT_GlyphSlot slot = impl_->face->glyph;
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return mask;
-    blit(slot->bitmap, mask, slot->bitmap_left, box_size - slot->bitmap_top);
+    blit(coverage_of(slot->bitmap), mask, slot->bitmap_left, box_size - slot->bitmap_top);
     return mask;
 }
 
